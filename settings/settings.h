@@ -75,3 +75,32 @@ struct Settings {
     Settings();
     friend bool operator==(const Settings &, const Settings &) = default;
 };
+
+// FontStyleCode: bold, italic, underline, strike-out as one code 0..15; codes outside 1..15 decode plain.
+int FontStyleCode(bool bold, bool italic, bool underline, bool strikeOut);
+int FontStyle(const QFont &font);
+void DecodeFontStyle(int code, QFont &font);
+
+// A stored font colour value (0x00BBGGRR or 0x80000000 + system colour index) as a QColor, and back.
+QColor ColourFromValue(std::int64_t value);
+std::int64_t ValueFromColour(const QColor &colour);
+
+QFont FontFromSetting(const FontSetting &setting);
+FontSetting SettingFromFont(const QFont &font, std::int64_t colour);
+
+// The named grid colours, in list order: "Black" ... "White", "Window".
+const std::array<QString, 16> &GridColourNames();
+// The colour a name stands for; invalid QColor when the name is not in the list (case matters).
+QColor GridColour(const QString &name);
+
+// Store access. Every value is text: strings unchanged, integers in decimal, booleans "1"/"0".
+// A missing value, or an integer or boolean whose text is not a decimal integer, reads as its default.
+Settings ReadSettings(QSettings &store);
+// Preferences OK: the "Font" section (six mode groups, then the print font), then "StartWith"
+// values in the stored order.
+void WritePreferences(QSettings &store, const Settings &settings);
+void WriteStartWithBool(QSettings &store, const QString &name, bool value);
+void WriteFunctions(QSettings &store, const std::array<QString, 12> &memories);
+void WritePositionsAndGrid(QSettings &store, const Settings &settings); // "MainLeft" ... "1A".."1G" ... mini
+void WriteExport(QSettings &store, const ExportSettings &options);
+void WritePrint(QSettings &store, const PrintSettings &options);

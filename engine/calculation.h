@@ -40,6 +40,10 @@ struct CalcState {
     char FieldSeparator = ':';
 };
 
+// A decimal number as the program reads the percentage and the Frames log cells: blanks around it,
+// an optional sign, digits with at most one ".", an optional exponent. Independent of the locale.
+std::optional<long double> ParseDecimal(std::string_view text);
+
 // Applies the operator to two frame counts of one mode. For Percent, `percent` is the percentage
 // (first is unused). Wraps in 64 bits; a zero operand of "/" gives 0.
 FrameCount FindTotalTC(Operator op, FrameCount first, FrameCount second, long double percent = 0);

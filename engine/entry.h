@@ -24,9 +24,11 @@ EntryField EntryFromText(std::string_view text, int caret, int selectionStart, i
 // d1 d2 sep d3 d4 sep d5 d6 sep d7 d8.
 std::string EntryText(const std::array<char, 8> &digits, char separator);
 
-// One key through the key program of a timecode field (steps 1 to 3): a digit enters from the
-// right at the end or overwrites inside, '\b' deletes, and for every key a caret before a
-// separator moves past it and one character is left highlighted unless the caret is at the end.
+// One key through the key program of a timecode field: a digit enters from the right at the end or
+// overwrites inside, '\b' deletes, and for every key a caret before a separator moves past it and
+// one character is left highlighted unless the caret is at the end. With a selection the key acts
+// at selectionStart, else at caret. In the result caret == selectionStart and selectionLength is 1,
+// or 0 at position 11: a Qt field shows it with setSelection(caret, 1) or setCursorPosition(11).
 EntryField KeyProgram(EntryField field, char key);
 
 // The common prelude and the key program: "." enters two zeros, every other key runs once.

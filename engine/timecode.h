@@ -1,6 +1,7 @@
 // Timecode values, the six timecode modes, and the conversions between timecodes and frame counts.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,7 +32,12 @@ std::string_view ModeTabCaption(TimecodeMode mode);
 // Integer conversion rate of modes 0..4 (30, 30, 25, 24, userFps). Mode 5 has a real rate.
 std::int64_t ModeRate(TimecodeMode mode, std::int64_t userFps);
 
-// A user rate below 1 would make every conversion meaningless; the engine works with 1 instead.
+// The largest integer rate the engine converts at; far beyond any real rate, it keeps a day's
+// frame count and every timecode field within range.
+inline constexpr std::int64_t kMaxRate = 1'000'000;
+
+// A user rate below 1 would make every conversion meaningless; the engine works with 1 instead
+// (and with kMaxRate above it).
 std::int64_t SaneUserFps(std::int64_t userFps);
 
 // Minutes 1..59 that are not multiples of ten: their second 00 has no frame labels 00 and 01.
@@ -40,8 +46,8 @@ bool IsDropMinute(std::int32_t minutes);
 // One carry step at rate R: frames == R, seconds == 60, minutes == 60, hours == 24, each tested once.
 Timecode TotalTCCheck(Timecode tc, std::int64_t rate);
 
-// Frame count to timecode at an integer rate (below 1 taken as 1); any count is brought into one day,
-// negative counts showing as the time before midnight.
+// Frame count to timecode at an integer rate (clamped by SaneUserFps); any count is brought into one
+// day in constant time, negative counts showing as the time before midnight.
 Timecode GenericTC(std::int64_t rate, FrameCount frames);
 
 // (h*3600 + m*60 + s) * rate + f, in wrapping 64-bit arithmetic.
@@ -74,9 +80,17 @@ std::string RemoveSemi(std::string_view text);
 // Cut a text to as many characters as it has non-space characters.
 std::string StringSpace(std::string_view text);
 
+inline constexpr bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 // Parse an entry field's 11-character text: digits at positions 1,2 / 4,5 / 7,8 / 10,11.
 // Empty when a digit position holds anything but a decimal digit, or the text is too short.
 std::optional<Timecode> ParseTimecodeField(std::string_view text);
+// The first digit position (0,1,3,4,6,7,9,10) that holds no decimal digit or lies past the end of the
+// text; empty when the text parses.
+std::optional<std::size_t> FirstNonDigit(std::string_view text);
 
 // The largest frame number that range checking accepts on a tab (29, 29, 24, 23, userFps - 1, 29).
 std::int64_t LargestFrame(int tab, std::int64_t userFps);

@@ -1,9 +1,9 @@
 // The about box: its size, caption and texts, accessible names, and the ways it closes.
-#include <QTimer>
 #include <QLabel>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "app/aboutbox.h"
 
@@ -64,8 +64,10 @@ void TestAboutBox::isBorderlessAndCentred()
     const QPoint screenCentre = box.screen()->availableGeometry().center();
     QVERIFY2((box.geometry().center() - screenCentre).manhattanLength() <= 2,
              qPrintable(QStringLiteral("box centre %1,%2, screen centre %3,%4")
-                            .arg(box.geometry().center().x()).arg(box.geometry().center().y())
-                            .arg(screenCentre.x()).arg(screenCentre.y())));
+                            .arg(box.geometry().center().x())
+                            .arg(box.geometry().center().y())
+                            .arg(screenCentre.x())
+                            .arg(screenCentre.y())));
 }
 
 void TestAboutBox::everyControlHasAnAccessibleName()
@@ -134,7 +136,8 @@ void TestAboutBox::closesOnKey_data()
     QTest::newRow("letter") << int(Qt::Key_A) << Qt::KeyboardModifiers();
     QTest::newRow("F1") << int(Qt::Key_F1) << Qt::KeyboardModifiers();
     QTest::newRow("Shift alone") << int(Qt::Key_Shift) << Qt::KeyboardModifiers();
-    QTest::newRow("Shift+Tab, closed once") << int(Qt::Key_Backtab) << Qt::KeyboardModifiers(Qt::ShiftModifier);
+    QTest::newRow("Shift+Tab, closed once")
+        << int(Qt::Key_Backtab) << Qt::KeyboardModifiers(Qt::ShiftModifier);
 }
 
 void TestAboutBox::closesOnKey()

@@ -1,5 +1,6 @@
 // The artwork compiled into the program: every icon the windows load is there, valid, and drawable.
 #include <QFile>
+#include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -119,6 +120,12 @@ void TestResources::loadsAndRenders()
     // Something is drawn, but the picture does not simply fill its square.
     QVERIFY2(ink1 > area / 5, qPrintable(QString::number(ink1)));
     QVERIFY2(ink1 < area, qPrintable(QString::number(ink1)));
+    // Toolbars and menus load the same files through QIcon, which needs the SVG icon engine.
+    const QIcon icon(path);
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.pixmap(size).size(), size);
+    QVERIFY(qAbs(opaquePixels(icon.pixmap(size).toImage()) - ink1) <= ink1 / 50);
+
     // At twice the scale the same drawing covers about four times the pixels.
     QVERIFY2(ink2 > ink1 * 3 && ink2 < ink1 * 5, qPrintable(QStringLiteral("%1 / %2").arg(ink2).arg(ink1)));
 }

@@ -1,0 +1,64 @@
+// The view of one log.
+#include "mainwindow/logview.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+
+LogView::LogView(QWidget *parent)
+    : QTableView(parent)
+{
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setMinimumSectionSize(1);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setShowGrid(true);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setTabKeyNavigation(false);
+    setMouseTracking(true);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fitRowsToFont();
+}
+
+int LogView::topRow() const
+{
+    return verticalScrollBar()->value();
+}
+
+void LogView::setTopRow(int row)
+{
+    // The scroll range follows a new row only at the next layout; bring it up to date first.
+    updateGeometries();
+    verticalScrollBar()->setValue(row);
+}
+
+void LogView::fitRowsToFont()
+{
+    const int rowHeight = fontMetrics().height() + 6;
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    setFixedHeight(rowHeight * kVisibleRows + 2 * frameWidth());
+}
+
+void LogView::mouseMoveEvent(QMouseEvent *event)
+{
+    Q_EMIT hovered();
+    QTableView::mouseMoveEvent(event);
+}
+
+void LogView::finishEditing()
+{
+    if (state() != QAbstractItemView::EditingState)
+        return;
+    if (QWidget *editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}

@@ -1,6 +1,8 @@
 // One calculation: operands in, range check, the operator in all six modes, the six new log rows out.
 #include "engine/calculation.h"
 
+#include "engine/textjoin.h"
+
 #include <charconv>
 #include <limits>
 #include <system_error>
@@ -72,18 +74,21 @@ CalcOutcome Reject(CalcOutcome outcome, CalcStatus status, CalcField field, std:
 
 std::string NotATimecode(const std::string &caption, std::string_view text)
 {
-    std::string message = caption + " - '" + std::string(text) + "' is not a timecode: ";
     const auto pos = FirstNonDigit(text);
     if (pos && *pos < text.size())
-        message += "'" + std::string(1, text[*pos]) + "' is not a digit.";
-    else
-        message += "it is shorter than 11 characters.";
-    return message;
+        return JoinText({caption, " - '", text, "' is not a timecode: '", text.substr(*pos, 1), "' is not a digit."});
+    return JoinText({caption, " - '", text, "' is not a timecode: it is shorter than 11 characters."});
 }
 
-LogRow MakeRow(std::string first, Operator op, std::string second, std::string result)
+// The timecode modes that convert at an integer rate without drop-frame labels.
+constexpr int kTimecodeModes[] = {0, 2, 3, 4};
+
+// Cells 1, 3 and 4 of a new row whose operand cells are written; 5 and 6 stay empty.
+void CompleteRow(LogRow &row, Operator op, std::string result)
 {
-    return {std::move(first), std::string(OperatorText(op)), std::move(second), "=", std::move(result), {}, {}};
+    row[1] = OperatorText(op);
+    row[3].assign(1, '='); // (not = "=": GCC 12 warns wrongly about that at -O3)
+    row[4] = std::move(result);
 }
 
 } // namespace
@@ -165,13 +170,13 @@ CalcOutcome ComputeCalculations(CalcState &state, const CalcRequest &request)
         const auto in = ParseFrameNumber(frameInText);
         if (!in)
             return Reject(std::move(outcome), CalcStatus::BadInput, CalcField::FrameIn,
-                          request.firstCaption + " - '" + frameInText + "' is not a valid frame number.");
+                          JoinText({request.firstCaption, " - '", frameInText, "' is not a valid frame number."}));
         frameIn = *in;
         outcome.first = TimecodeText(GenericTC(30, frameIn));
         const auto out = ParseFrameNumber(frameOutText);
         if (!out)
             return Reject(std::move(outcome), CalcStatus::BadInput, CalcField::FrameOut,
-                          request.secondCaption + " - '" + frameOutText + "' is not a valid frame number.");
+                          JoinText({request.secondCaption, " - '", frameOutText, "' is not a valid frame number."}));
         frameOut = *out;
         outcome.second = TimecodeText(GenericTC(30, frameOut));
     }
@@ -190,10 +195,10 @@ CalcOutcome ComputeCalculations(CalcState &state, const CalcRequest &request)
     if (request.rangeCheck && !request.frameMode) {
         if (!InRange(state.FirstTC, request.activeTab, userFps))
             return Reject(std::move(outcome), CalcStatus::OutOfRange, CalcField::First,
-                          request.firstCaption + " - " + request.first + " is not valid timecode!");
+                          JoinText({request.firstCaption, " - ", request.first, " is not valid timecode!"}));
         if (!InRange(state.SecondTC, request.activeTab, userFps))
             return Reject(std::move(outcome), CalcStatus::OutOfRange, CalcField::Second,
-                          request.secondCaption + " - " + request.second + " is not valid timecode!");
+                          JoinText({request.secondCaption, " - ", request.second, " is not valid timecode!"}));
     }
 
     // The percentage is read before anything is counted, so that a bad one leaves no half calculation.
@@ -202,7 +207,7 @@ CalcOutcome ComputeCalculations(CalcState &state, const CalcRequest &request)
         const auto p = ParseDecimal(request.percent);
         if (!p)
             return Reject(std::move(outcome), CalcStatus::BadInput, CalcField::Percent,
-                          "'" + request.percent + "' is not a valid percentage.");
+                          JoinText({"'", request.percent, "' is not a valid percentage."}));
         percent = *p;
     }
 
@@ -210,28 +215,33 @@ CalcOutcome ComputeCalculations(CalcState &state, const CalcRequest &request)
     state.CalcCount += 1;
     state.WorkChanged = true;
 
-    // Operands of the timecode logs other than drop frame, as each log shows them. Outside Frame
-    // Mode that is the typed text; in Frame Mode each log shows the frame numbers at its own rate
-    // and computes on what it shows.
+    // The operand cells of the timecode logs other than drop frame. Outside Frame Mode they hold
+    // the typed text; in Frame Mode each log shows the frame numbers at its own rate and
+    // computes on what it shows.
+    const bool percentOp = op == Operator::Percent;
     const Timecode entered[2] = {state.FirstTC, state.SecondTC};
-    std::string firstText[kModeCount];
-    std::string secondText[kModeCount];
-    for (int m : {0, 2, 3, 4}) {
-        const auto mode = static_cast<TimecodeMode>(m);
-        const std::int64_t rate = ModeRate(mode, userFps);
-        auto &frames = state.Modes[static_cast<std::size_t>(m)];
+    const std::string typedFirst = percentOp ? request.percent : RemoveSemi(request.first);
+    const std::string typedSecond = RemoveSemi(request.second);
+    for (int m : kTimecodeModes) {
+        const auto index = static_cast<std::size_t>(m);
+        const std::int64_t rate = ModeRate(static_cast<TimecodeMode>(m), userFps);
+        auto &frames = state.Modes[index];
+        LogRow &row = outcome.rows[index];
         if (request.frameMode) {
             const Timecode a = GenericTC(rate, frameIn);
             const Timecode b = GenericTC(rate, frameOut);
             frames.FirstFrames = TimecodeToFrames(a, rate);
             frames.SecondFrames = TimecodeToFrames(b, rate);
-            firstText[m] = TimecodeText(a);
-            secondText[m] = TimecodeText(b);
+            row[0] = percentOp ? request.percent : TimecodeText(a);
+            row[2] = TimecodeText(b);
+            // The user log is the last to convert the frame numbers into the entry fields.
+            outcome.first = TimecodeText(a);
+            outcome.second = row[2];
         } else {
             frames.FirstFrames = TimecodeToFrames(entered[0], rate);
             frames.SecondFrames = TimecodeToFrames(entered[1], rate);
-            firstText[m] = RemoveSemi(request.first);
-            secondText[m] = RemoveSemi(request.second);
+            row[0] = typedFirst;
+            row[2] = typedSecond;
         }
     }
     auto &framesMode = state.Modes[static_cast<std::size_t>(TimecodeMode::Frames)];
@@ -253,29 +263,28 @@ CalcOutcome ComputeCalculations(CalcState &state, const CalcRequest &request)
     for (auto &frames : state.Modes)
         frames.ResultFrames = FindTotalTC(op, frames.FirstFrames, frames.SecondFrames, percent);
 
-    for (int m : {0, 2, 3, 4}) {
+    for (int m : kTimecodeModes) {
+        const auto index = static_cast<std::size_t>(m);
         const std::int64_t rate = ModeRate(static_cast<TimecodeMode>(m), userFps);
-        state.ResultTC[static_cast<std::size_t>(m)] = GenericTC(rate, state.Modes[static_cast<std::size_t>(m)].ResultFrames);
+        state.ResultTC[index] = GenericTC(rate, state.Modes[index].ResultFrames);
+        CompleteRow(outcome.rows[index], op, TimecodeText(state.ResultTC[index]));
     }
     state.ResultTC[1] = FramesToDropFrame(dropMode.ResultFrames);
+    LogRow &dropRow = outcome.rows[1];
+    dropRow[0] = percentOp ? request.percent : TimecodeText(state.FirstTC, ';');
+    dropRow[2] = TimecodeText(state.SecondTC, ';');
+    CompleteRow(dropRow, op, TimecodeText(state.ResultTC[1], ';'));
 
-    const bool percentOp = op == Operator::Percent;
-    for (int m : {0, 2, 3, 4}) {
-        const auto index = static_cast<std::size_t>(m);
-        outcome.rows[index] = MakeRow(percentOp ? request.percent : firstText[m], op, secondText[m],
-                                      TimecodeText(state.ResultTC[index]));
-    }
-    outcome.rows[1] = MakeRow(percentOp ? request.percent : TimecodeText(state.FirstTC, ';'), op,
-                              TimecodeText(state.SecondTC, ';'), TimecodeText(state.ResultTC[1], ';'));
+    LogRow &framesRow = outcome.rows[5];
     if (request.frameMode) {
         outcome.frameDur = std::to_string(framesMode.ResultFrames);
-        outcome.rows[5] = MakeRow(percentOp ? request.percent : frameInText, op, frameOutText, outcome.frameDur);
-        // The user log is the last to convert the frame numbers into the entry fields.
-        outcome.first = firstText[4];
-        outcome.second = secondText[4];
+        framesRow[0] = percentOp ? request.percent : frameInText;
+        framesRow[2] = frameOutText;
+        CompleteRow(framesRow, op, outcome.frameDur);
     } else {
-        outcome.rows[5] = MakeRow(percentOp ? request.percent : std::to_string(framesMode.FirstFrames), op,
-                                  std::to_string(framesMode.SecondFrames), std::to_string(framesMode.ResultFrames));
+        framesRow[0] = percentOp ? request.percent : std::to_string(framesMode.FirstFrames);
+        framesRow[2] = std::to_string(framesMode.SecondFrames);
+        CompleteRow(framesRow, op, std::to_string(framesMode.ResultFrames));
     }
     return outcome;
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -138,14 +139,17 @@ std::int64_t RoundHalfEven(long double value)
     constexpr long double limit = 9223372036854775808.0L;
     if (value >= limit)
         return std::numeric_limits<std::int64_t>::max();
-    if (value < -limit)
+    if (value <= -limit)
         return std::numeric_limits<std::int64_t>::min();
-    const long double lower = std::floor(value);
-    const long double fraction = value - lower;
-    auto result = static_cast<std::int64_t>(lower);
-    if (fraction > 0.5L || (fraction == 0.5L && (result & 1) != 0))
-        result = WrapAdd(result, 1);
-    return result;
+    // Truncate, then settle the fraction; value - whole is exact in the 64-bit mantissa.
+    const auto whole = static_cast<std::int64_t>(value);
+    const long double fraction = value - static_cast<long double>(whole);
+    const bool odd = (whole & 1) != 0;
+    if (fraction > 0.5L || (fraction == 0.5L && odd))
+        return whole + 1;
+    if (fraction < -0.5L || (fraction == -0.5L && odd))
+        return whole - 1;
+    return whole;
 }
 
 Timecode ApplyDropLabelRule(Timecode tc)
@@ -185,21 +189,25 @@ double DropCompensate(double x, bool dropFrameTabActive)
 
 std::string TimecodeText(const Timecode &tc, char separator)
 {
-    std::string text;
-    text.reserve(11);
     const std::int32_t fields[] = {tc.hours, tc.minutes, tc.seconds, tc.frames};
+    if (std::all_of(std::begin(fields), std::end(fields), [](std::int32_t v) { return v >= 0 && v < 100; })) {
+        char text[11];
+        for (int i = 0; i < 4; ++i) {
+            text[i * 3] = static_cast<char>('0' + fields[i] / 10);
+            text[i * 3 + 1] = static_cast<char>('0' + fields[i] % 10);
+            if (i < 3)
+                text[i * 3 + 2] = separator;
+        }
+        return std::string(text, sizeof text);
+    }
+    // Fields beyond two digits keep all their digits; below ten (negatives too) they get one "0".
+    std::string text;
     for (int i = 0; i < 4; ++i) {
         if (i > 0)
             text += separator;
-        const std::int32_t v = fields[i];
-        if (v >= 0 && v < 10) {
+        if (fields[i] < 10)
             text += '0';
-            text += static_cast<char>('0' + v);
-        } else {
-            if (v < 10)
-                text += '0';
-            text += std::to_string(v);
-        }
+        text += std::to_string(fields[i]);
     }
     return text;
 }

@@ -47,24 +47,47 @@ public:
     // ":" or ";": the separator of the three timecode fields (their mask); keeps their digits.
     void setFieldSeparator(char separator);
     char fieldSeparator() const;
-    // Writes d1 d2 sep d3 d4 sep d5 d6 sep d7 d8 into field 1, 2 or 3.
+    // Writes d1 d2 sep d3 d4 sep d5 d6 sep d7 d8 into field 1, 2 or 3, with the separator in force
+    // (the window sets it with the tab: setFieldSeparator).
     void LoadEdit(const std::string &digits, int target);
     // The three timecode fields read 00:00:00:00.
     void InitLoads();
     // Frame Mode: the three frame fields shown over the timecode fields, or hidden.
     void setFrameFieldsVisible(bool visible);
+    bool frameFieldsVisible() const;
     // Background of every entry control (the active mode's colour).
     void setFieldColour(const QColor &colour);
     // The three captions of the label set, and the label positions (pixels within the panel).
     void setCaptions(const QString &first, const QString &second, const QString &result);
     void setCaptionPositions(int label1Left, int label2Left, int label4Left);
-    // Focus a field with its whole text selected.
+    // Focus a field with its whole text selected. focusFirst and focusSecond take the field shown
+    // at that operand's place: MaskEdit1 or MaskEdit2, but the percentage field while it is shown
+    // and the frame fields in Frame Mode (a covered field is hidden and takes no focus).
     void focusFirst();
+    void focusSecond();
     void focusFrameIn();
+
+    // Recall from the previous calculation into a timecode field (IOPD: the active tab's log) or a
+    // number field (IOPDAME: the Frames log), by the letter D, I, O, P or T (either case).
+    void IOPD(char key, TimecodeEdit *field);
+    void IOPDAME(char key, QLineEdit *field);
+    // The operator changed: the percentage field is shown exactly for "%", the first frame field
+    // exactly in Frame Mode. Runs on every change of OperandCombo, by the user or by the program.
+    void OperandComboChange();
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 Q_SIGNALS:
     // Text for status panel 0 (the hint of the field under the mouse).
     void statusText(const QString &text);
+    // The pointer moved over an entry field other than the result field and the operator list
+    // (the window puts its Calculate button back to the normal image).
+    void pointerOverField();
+
+protected:
+    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     struct Private;

@@ -1,29 +1,15 @@
 // One calculation: operands in, range check, the operator in all six modes, the six new log rows out.
 #include "engine/calculation.h"
 
-#include "engine/textjoin.h"
-
 #include <charconv>
 #include <limits>
 #include <system_error>
 #include <utility>
 
+#include "engine/textjoin.h"
+#include "engine/wrapping.h"
+
 namespace {
-
-constexpr std::int64_t WrapAdd(std::int64_t a, std::int64_t b)
-{
-    return static_cast<std::int64_t>(static_cast<std::uint64_t>(a) + static_cast<std::uint64_t>(b));
-}
-
-constexpr std::int64_t WrapSub(std::int64_t a, std::int64_t b)
-{
-    return static_cast<std::int64_t>(static_cast<std::uint64_t>(a) - static_cast<std::uint64_t>(b));
-}
-
-constexpr std::int64_t WrapMul(std::int64_t a, std::int64_t b)
-{
-    return static_cast<std::int64_t>(static_cast<std::uint64_t>(a) * static_cast<std::uint64_t>(b));
-}
 
 std::string_view TrimSpaces(std::string_view text)
 {

@@ -45,14 +45,15 @@ struct CalcState {
 std::optional<long double> ParseDecimal(std::string_view text);
 
 // Applies the operator to two frame counts of one mode. For Percent, `percent` is the percentage
-// (first is unused). Wraps in 64 bits; a zero operand of "/" gives 0.
+// (first is unused). Wraps in 64 bits; a zero operand of "/" gives 0, other quotients (negative ones
+// too, which only Frame Mode numbers can give) round to nearest with ties to even.
 FrameCount FindTotalTC(Operator op, FrameCount first, FrameCount second, long double percent = 0);
 
 // What the window hands to a calculation: the texts of its fields and the state of its options.
 struct CalcRequest {
     std::string first;    // text of the first timecode field (11 characters)
     std::string second;   // text of the second timecode field
-    std::string percent;  // text of the percentage field, read for "%"
+    std::string percent;  // text of the percentage field, read for "%" (blanks around it ignored)
     std::string frameIn;  // Frame Mode: first frame number
     std::string frameOut; // Frame Mode: second frame number
     Operator op = Operator::Add;
@@ -78,13 +79,18 @@ struct CalcOutcome {
     std::string message;
     std::array<LogRow, kModeCount> rows{}; // the new row of each log, by mode; cells 5 and 6 empty
     std::string frameDur;                  // Frame Mode: the result frame count
-    std::string first;  // what the first timecode field holds after the calculation's own writes
-    std::string second; // likewise the second (Frame Mode writes the converted timecodes there)
+    std::string first;  // what the first timecode field holds after the calculation's own writes:
+                        // the typed text, or in Frame Mode the frame number converted at the user
+                        // rate (the last log to convert it), in colon form
+    std::string second; // likewise the second
 };
 
 // Runs one calculation. On acceptance it updates `state` (operands, frame counts, results,
-// CalcCount + 1, WorkChanged) and returns the six new rows; on rejection `state` keeps everything
-// but the parsed operands.
+// CalcCount + 1, WorkChanged, CalcAccepted) and returns the six new rows; on rejection `state`
+// keeps everything but the parsed operands. Every text is checked before anything is counted, so
+// a bad percentage rejects the calculation like a bad operand. Frame Mode skips the range check;
+// each timecode log then shows the frame numbers at its own rate and computes on them. Mode 1
+// counts true SMPTE drop-frame frame numbers (after the label rule on the operands).
 CalcOutcome ComputeCalculations(CalcState &state, const CalcRequest &request);
 
 // The status bar percentage: DropCompensate(a) / b * 100 for a > 0 and b > 0, else 0, where a and b

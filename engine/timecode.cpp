@@ -6,18 +6,9 @@
 #include <iterator>
 #include <limits>
 
+#include "engine/wrapping.h"
+
 namespace {
-
-// Two's-complement wrapping arithmetic: done in unsigned, converted back (well defined since C++20).
-constexpr std::int64_t WrapAdd(std::int64_t a, std::int64_t b)
-{
-    return static_cast<std::int64_t>(static_cast<std::uint64_t>(a) + static_cast<std::uint64_t>(b));
-}
-
-constexpr std::int64_t WrapMul(std::int64_t a, std::int64_t b)
-{
-    return static_cast<std::int64_t>(static_cast<std::uint64_t>(a) * static_cast<std::uint64_t>(b));
-}
 
 constexpr std::int32_t WrapInc(std::int32_t v)
 {

@@ -85,13 +85,20 @@ EntryRowGeometry LayoutEntryRow(int width, const EntryRowNeeds &needs, const std
         }
         spaces[RightMargin] += spare - given;
     } else {
-        // A narrower row: the spaces give way, down to their least widths.
-        int shortfall = -spare;
-        for (int i = 0; i < SpaceCount && shortfall > 0; ++i) {
-            auto &space = spaces[static_cast<std::size_t>(i)];
-            const int give = std::min(shortfall, space - kLeastSpaces[static_cast<std::size_t>(i)]);
-            space -= give;
-            shortfall -= give;
+        // A narrower row: every space gives way in step, down to its least width.
+        const int shortfall = std::min(-spare, Sum(kDesignSpaces) - Sum(kLeastSpaces));
+        const int room = Sum(kDesignSpaces) - Sum(kLeastSpaces);
+        int taken = 0;
+        for (std::size_t i = 0; i < SpaceCount; ++i) {
+            const int give = shortfall * (kDesignSpaces[i] - kLeastSpaces[i]) / room;
+            spaces[i] -= give;
+            taken += give;
+        }
+        for (std::size_t i = 0; i < SpaceCount && taken < shortfall; ++i) {
+            if (spaces[i] > kLeastSpaces[i]) {
+                --spaces[i];
+                ++taken;
+            }
         }
     }
 

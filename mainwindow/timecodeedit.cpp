@@ -151,13 +151,11 @@ void TimecodeEdit::focusInEvent(QFocusEvent *event)
 
 void TimecodeEdit::contextMenuEvent(QContextMenuEvent *event)
 {
-    // The platform's menu without its editing entries; the window normally sets a menu of its own.
-    QMenu *menu = createStandardContextMenu();
-    for (QAction *action : menu->actions()) {
-        const QString name = action->objectName();
-        if (name.startsWith(QLatin1String("edit-")) && name != QLatin1String("edit-copy"))
-            action->setVisible(false);
-    }
+    // Without a menu from the window: copy and select all, nothing that edits.
+    auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(tr("&Copy"), this, &QLineEdit::copy)->setEnabled(hasSelectedText());
+    menu->addSeparator();
+    menu->addAction(tr("Select All"), this, &QLineEdit::selectAll);
     menu->popup(event->globalPos());
 }

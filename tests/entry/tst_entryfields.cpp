@@ -1,6 +1,9 @@
 // The entry row's fields on their own: timecode shaping and separators, caret and selection, the
 // keys they read, the number fields' typing limit, and the row's geometry.
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -22,6 +25,7 @@ private Q_SLOTS:
     void typedCharacter();
     void timecodeFieldRoutesTypedKeys();
     void numberFieldTypingLimit();
+    void timecodeMenuHasNoEditing();
     void layoutOriginalRow();
     void layout_data();
     void layout();
@@ -188,6 +192,26 @@ void TestEntryFields::numberFieldTypingLimit()
     QVERIFY(!edit.acceptDrops());
 }
 
+void TestEntryFields::timecodeMenuHasNoEditing()
+{
+    TimecodeEdit edit;
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    edit.selectAll();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), edit.mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(&edit, &event);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QStringList entries;
+    for (QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            entries << action->text();
+    }
+    QCOMPARE(entries, (QStringList{"&Copy", "Select All"}));
+    QVERIFY(menu->actions().front()->isEnabled());
+    menu->close();
+}
+
 void TestEntryFields::layoutOriginalRow()
 {
     // At the original sizes the row is the original one, captions of "Out - In - Duration" included.
@@ -242,6 +266,10 @@ void TestEntryFields::layout()
     for (std::size_t i = 1; i < std::size(row); ++i)
         QVERIFY(row[i - 1].right() < row[i].left());
     QVERIFY(g.result.right() < width);
+    // The margins stay in proportion: neither side is squeezed alone.
+    const int left = g.first.left();
+    const int right = width - 1 - g.result.right();
+    QVERIFY(left * 2 >= right && right * 2 >= left);
     const int need = std::max(field, captionWidth);
     for (const QRect &f : {g.first, g.second, g.result}) {
         QVERIFY(f.width() >= need);

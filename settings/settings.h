@@ -7,6 +7,8 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
 
 class QSettings;
 
@@ -93,6 +95,31 @@ const std::array<QString, 16> &GridColourNames();
 // The colour a name stands for; invalid QColor when the name is not in the list (case matters).
 QColor GridColour(const QString &name);
 
+// The value a grid colour name stands for (0x00BBGGRR, or 0x80000005 for "Window"); empty when the
+// name is not in the list.
+std::optional<std::int64_t> GridColourValue(const QString &name);
+
+// The group prefixes of the six modes' font values in the "Font" section: "ND", "DF", "PAL", "Film",
+// "User", "Frames".
+const std::array<QString, 6> &ModeFontPrefixes();
+
+// Frame rate texts. A user rate is one or two digits whose value is at least 1, "00" counting as "01";
+// a Frames rate is up to five characters of digits with at most one decimal point, at least one digit,
+// and a value above 0. Anything else is not a rate.
+std::optional<std::int64_t> UserRateValue(const QString &text);
+std::optional<double> FramesRateValue(const QString &text);
+
+// Where written values go, one at a time and in the order they are written.
+class SettingsSink {
+public:
+    virtual ~SettingsSink() = default;
+    virtual void writeText(const QString &section, const QString &name, const QString &text) = 0;
+};
+
+// The per-user store: organisation "Brisken", application "CorvaneCalc", in the platform's native form
+// (the registry key Software\Brisken\CorvaneCalc on Windows, an INI file elsewhere).
+std::unique_ptr<QSettings> OpenSettingsStore();
+
 // Store access. Every value is text: strings unchanged, integers in decimal, booleans "1"/"0".
 // A missing value, or an integer or boolean whose text is not a decimal integer, reads as its default.
 Settings ReadSettings(QSettings &store);
@@ -104,3 +131,8 @@ void WriteFunctions(QSettings &store, const std::array<QString, 12> &memories);
 void WritePositionsAndGrid(QSettings &store, const Settings &settings); // "MainLeft" ... "1A".."1G" ... mini
 void WriteExport(QSettings &store, const ExportSettings &options);
 void WritePrint(QSettings &store, const PrintSettings &options);
+void WritePrintFont(QSettings &store, const FontSetting &font); // the print dialog's Font button
+void WriteMiniPosition(QSettings &store, int left, int top);     // closing the mini calculator
+// The same writers on any sink, for the orders to be seen.
+void WritePreferences(SettingsSink &sink, const Settings &settings);
+void WritePositionsAndGrid(SettingsSink &sink, const Settings &settings);

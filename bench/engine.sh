@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Engine speed: builds the engine benchmark and corvane-calc in release mode, runs the benchmark,
 # then times corvane-calc over 1,000,000 generated input lines. Prints figures; asserts nothing.
-#   bench/engine.sh            (BENCH_LINES=N for another line count, BENCH_BUILD_DIR=DIR for the build)
+#   bench/engine.sh [benchmark options]   (BENCH_LINES=N for another line count, BENCH_BUILD_DIR=DIR)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BENCH_BUILD_DIR:-build-bench}
@@ -11,7 +11,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_BUILD_BENCH
 cmake --build "$build" --target bench_engine corvane-calc >/dev/null
 
 echo "== engine (one calculation = both operands parsed, six modes, six rows)"
-"$build/bench/engine/bench_engine" --benchmark_min_time=1
+"$build/bench/engine/bench_engine" --benchmark_min_time=1 --benchmark_repetitions=3 --benchmark_report_aggregates_only=true "$@"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

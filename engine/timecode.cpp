@@ -2,6 +2,7 @@
 #include "engine/timecode.h"
 
 #include <algorithm>
+#include <cfenv>
 #include <cmath>
 #include <iterator>
 #include <limits>
@@ -132,6 +133,10 @@ std::int64_t RoundHalfEven(long double value)
         return std::numeric_limits<std::int64_t>::max();
     if (value <= -limit)
         return std::numeric_limits<std::int64_t>::min();
+    // The hardware rounds to nearest with ties to even unless someone changed the rounding mode,
+    // and it does so without the costly switch of the x87 control word that truncation needs.
+    if (std::fegetround() == FE_TONEAREST)
+        return std::llrintl(value);
     // Truncate, then settle the fraction; value - whole is exact in the 64-bit mantissa.
     const auto whole = static_cast<std::int64_t>(value);
     const long double fraction = value - static_cast<long double>(whole);

@@ -1,6 +1,7 @@
 // Timecode modes, frame conversion both ways, drop-frame counting, text forms and range limits.
 #include <QtTest>
 
+#include <cfenv>
 #include <cmath>
 #include <limits>
 
@@ -203,6 +204,13 @@ void TestTimecode::roundHalfEven()
     QFETCH(double, value);
     QFETCH(qint64, rounded);
     QCOMPARE(RoundHalfEven(value), rounded);
+    // Ties go to even whatever rounding mode the program runs in.
+    for (int mode : {FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
+        std::fesetround(mode);
+        const std::int64_t inMode = RoundHalfEven(value);
+        std::fesetround(FE_TONEAREST);
+        QCOMPARE(inMode, rounded);
+    }
 }
 
 void TestTimecode::genericTC_data()

@@ -32,12 +32,11 @@ QByteArray ToSystemCodePage(const QByteArray &utf8)
 
 QByteArray Utf8FromSystemCodePage(const QByteArray &bytes)
 {
-    QStringDecoder decoder(QStringConverter::System, QStringConverter::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    // Sound UTF-8 is used as it stands, which spares a second conversion of a large document.
-    if (SystemCodePageIsUtf8() && !decoder.hasError() && !bytes.startsWith(kUtf8Bom))
+    // Sound UTF-8 is used as it stands, which spares two conversions of a large document.
+    if (SystemCodePageIsUtf8() && !bytes.startsWith(kUtf8Bom) && bytes.isValidUtf8())
         return bytes;
-    QByteArray utf8 = text.toUtf8();
+    QStringDecoder decoder(QStringConverter::System, QStringConverter::Flag::Stateless);
+    QByteArray utf8 = QString(decoder.decode(bytes)).toUtf8();
     if (utf8.startsWith(kUtf8Bom))
         utf8.remove(0, kUtf8Bom.size());
     return utf8;

@@ -156,9 +156,7 @@ void EntryPanel::Private::build()
     signFont.setBold(true);
     sign->setFont(signFont);
 
-    // The percentage field lies over the first frame field, both over the first timecode field.
-    q.FrameIn->raise();
-    q.MaskEdit4->raise();
+    // The percentage and frame fields share the timecode fields' places (see arrangePlaces).
     q.MaskEdit4->hide();
 
     QWidget::setTabOrder(q.MaskEdit4, q.FrameIn);

@@ -33,6 +33,14 @@ public:
     // The full load: every value from the store into the controls, then Apply.
     void GetRegInfo();
     void ApplyBtnClick();
+    // The buttons: OK corrects the rates, applies, closes and stores (a Frames rate that is not a
+    // rate is refused and the dialog stays open); Cancel reloads the stored settings and closes;
+    // Defaults shows the default settings without storing them; Apply to all grids copies the
+    // mode-0 font and colour to the other modes.
+    void OKBtnClick();
+    void CancelBtnClick();
+    void DefaultBtnClick();
+    void ApplyAllBtnClick();
 
     // The menu toggles: set the matching check box and store the one value at once.
     void storeValidity(bool on);
@@ -48,6 +56,11 @@ public:
                      int miniTop);
     // The export dialog's options, after a completed export.
     void storeExport(const ExportSettings &options);
+    // The print dialog's options when it prints, and its font after its font chooser closed.
+    void storePrint(const PrintSettings &options);
+    void storePrintFont(const FontSetting &font);
+    // The mini calculator's position when it closes.
+    void storeMiniPosition(int left, int top);
 
     // The rates in force for the engine: the user rate field's value (at least 1), and the Frames
     // rate field's value, empty when the text is not a number.
@@ -55,6 +68,14 @@ public:
     std::optional<double> framesFps() const;
     // The mode-0 font chooser starts from this font (the main window sets it before showing the dialog).
     void setMode0Font(const QFont &font);
+
+protected:
+    // Activation: each showing reloads the store into the controls and applies it.
+    void showEvent(QShowEvent *event) override;
+    // The close box, OK and Cancel: asks "Save changes?" when a control changed and no button closes.
+    void closeEvent(QCloseEvent *event) override;
+    // Escape presses Cancel.
+    void reject() override;
 
 private:
     struct Private;

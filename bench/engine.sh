@@ -29,23 +29,19 @@ awk -v n="$lines" 'BEGIN {
 }' > "$work/input"
 
 calc="$build/cli/corvane-calc"
-run() { # label, then corvane-calc options
-    local label=$1
+# Wall time and processor time (user + system): on a busy machine the second is the steadier figure.
+timed() { # label, then the command
+    local label=$1 times
     shift
-    local start end
-    start=$(date +%s.%N)
-    "$calc" "$@" < "$work/input" > "$work/output"
-    end=$(date +%s.%N)
-    awk -v label="$label" -v s="$start" -v e="$end" -v n="$lines" -v bytes="$(stat -c %s "$work/output")" 'BEGIN {
-        t = e - s
-        printf "%-26s %8.3f s  %8.3f us/line  %10.0f lines/s  %7.1f MB out (%6.1f MB/s)\n", label, t, t * 1e6 / n, n / t, bytes / 1e6, bytes / 1e6 / t
+    times=$( { TIMEFORMAT="%R %U %S"; time "$@" > "$work/output" 2> "$work/errors"; } 2>&1 )
+    read -r wall user sys <<< "$times"
+    awk -v label="$label" -v w="$wall" -v cpu="$(awk -v u="$user" -v s="$sys" 'BEGIN { print u + s }')" \
+        -v n="$lines" -v bytes="$(stat -c %s "$work/output")" 'BEGIN {
+        printf "%-28s %7.3f s wall %7.3f s cpu  %6.3f us/line cpu  %9.0f lines/s  %6.1f MB out\n", label, w, cpu, cpu * 1e6 / n, n / cpu, bytes / 1e6
     }'
 }
 echo
 echo "== corvane-calc over $lines input lines ($(stat -c %s "$work/input") bytes in)"
-start=$(date +%s.%N)
-cat "$work/input" > "$work/copy"
-end=$(date +%s.%N)
-awk -v s="$start" -v e="$end" 'BEGIN { printf "%-26s %8.3f s\n", "copying the input (cat)", e - s }'
-run "six results per line"
-run "six rows per line (--rows)" --rows
+timed "copying the input (cat)" cat "$work/input"
+timed "six results per line" "$calc" < "$work/input"
+timed "six rows per line (--rows)" "$calc" --rows < "$work/input"

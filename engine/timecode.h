@@ -29,7 +29,8 @@ inline constexpr FrameCount kDropFrameDay = 2'589'408;
 // whose captions follow their rates.
 std::string_view ModeTabCaption(TimecodeMode mode);
 
-// Integer conversion rate of modes 0..4 (30, 30, 25, 24, userFps). Mode 5 has a real rate.
+// Integer conversion rate of modes 0..4 (30, 30, 25, 24, userFps, the last through SaneUserFps).
+// Mode 5 has a real rate; for it this gives 30, the rate of the labels its entry fields take.
 std::int64_t ModeRate(TimecodeMode mode, std::int64_t userFps);
 
 // The largest integer rate the engine converts at; far beyond any real rate, it keeps a day's

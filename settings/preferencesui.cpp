@@ -13,6 +13,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "settings/colourcombo.h"
 #include "settings/settings.h"
 
@@ -88,6 +90,7 @@ QWidget *generalPage(PreferencesControls &c)
     auto *page = new QWidget;
     auto *form = new QFormLayout(page);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     c.StartCombo = list(page, "StartCombo", QStringLiteral("Start with"),
                         {QStringLiteral("30 fps non-drop frame"), QStringLiteral("30 fps drop frame"),
                          QStringLiteral("25 fps PAL"), QStringLiteral("24 fps Film"), QStringLiteral("User Definable"),
@@ -117,6 +120,7 @@ QWidget *modePage(ModeControls &m, const QString &caption, QLineEdit *rate, QWid
     m.page = page;
     auto *form = new QFormLayout(page);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     const QByteArray prefix = caption.toLatin1();
     if (rate) {
         rate->setParent(page);
@@ -151,6 +155,30 @@ QWidget *modePage(ModeControls &m, const QString &caption, QLineEdit *rate, QWid
     return page;
 }
 
+// Every mode tab puts its fields at the same place, and its two colour lists at one width.
+void lineUpModePages(PreferencesControls &c)
+{
+    int labelWidth = 0;
+    int listWidth = 0;
+    for (const ModeControls &m : c.modes) {
+        const auto *form = static_cast<QFormLayout *>(m.page->layout());
+        for (int row = 0; row < form->rowCount(); ++row) {
+            if (const QLayoutItem *label = form->itemAt(row, QFormLayout::LabelRole); label && label->widget())
+                labelWidth = qMax(labelWidth, label->widget()->sizeHint().width());
+        }
+        listWidth = std::max({listWidth, m.textColour->sizeHint().width(), m.gridColour->sizeHint().width()});
+    }
+    for (const ModeControls &m : c.modes) {
+        const auto *form = static_cast<QFormLayout *>(m.page->layout());
+        for (int row = 0; row < form->rowCount(); ++row) {
+            if (const QLayoutItem *label = form->itemAt(row, QFormLayout::LabelRole); label && label->widget())
+                label->widget()->setMinimumWidth(labelWidth);
+        }
+        m.textColour->setMinimumWidth(listWidth);
+        m.gridColour->setMinimumWidth(listWidth);
+    }
+}
+
 } // namespace
 
 PreferencesControls BuildPreferencesControls(QDialog &dialog)
@@ -177,6 +205,8 @@ PreferencesControls BuildPreferencesControls(QDialog &dialog)
         const QString caption = QLatin1String(tab.caption);
         c.tabs->addTab(modePage(m, caption, rate, tab.mode == 0 ? c.ApplyAllBtn : nullptr), caption);
     }
+
+    lineUpModePages(c);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);

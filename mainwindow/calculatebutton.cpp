@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <utility>
 
 CalculateButton::CalculateButton(QWidget *parent)
     : QWidget(parent)
@@ -57,14 +58,15 @@ void CalculateButton::mouseMoveEvent(QMouseEvent *event)
         setImage(Image::Over);
     if (m_image == Image::Over)
         Q_EMIT hovered();
-    QWidget::mouseMoveEvent(event);
+    // Handled here: the panel under the button would bring the normal image back.
+    event->accept();
 }
 
 void CalculateButton::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         setImage(Image::Down);
-    QWidget::mousePressEvent(event);
+    event->accept();
 }
 
 void CalculateButton::mouseReleaseEvent(QMouseEvent *event)
@@ -74,6 +76,9 @@ void CalculateButton::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     setImage(Image::Over);
+    // The release that ends a double click has already been counted by the double click.
+    if (std::exchange(m_doubleClicked, false))
+        return;
     if (rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
 }
@@ -85,6 +90,7 @@ void CalculateButton::mouseDoubleClickEvent(QMouseEvent *event)
         return;
     }
     setImage(Image::Down);
+    m_doubleClicked = true;
     Q_EMIT clicked();
 }
 

@@ -36,6 +36,7 @@ private:
     void setImage(Image image);
 
     Image m_image = Image::Normal;
+    bool m_doubleClicked = false;
     QSvgRenderer *m_normal;
     QSvgRenderer *m_over;
     QSvgRenderer *m_down;

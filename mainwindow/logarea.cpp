@@ -2,6 +2,7 @@
 #include "mainwindow/logarea.h"
 
 #include <QHeaderView>
+#include <QProxyStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -10,6 +11,26 @@
 #include "mainwindow/logheader.h"
 #include "mainwindow/logmodel.h"
 #include "mainwindow/logview.h"
+
+namespace {
+
+// The log area's look: tabs as wide as their captions with a little room on either side, and cell
+// texts one pixel from the grid line, so that a timecode in the log font fits its column.
+class LogAreaStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return 10;
+        if (metric == PM_FocusFrameHMargin)
+            return 0;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+constexpr qreal kSmallestTabPoints = 7.0;
+
+} // namespace
 
 LogArea::LogArea(QWidget *parent)
     : QWidget(parent)
@@ -23,6 +44,9 @@ LogArea::LogArea(QWidget *parent)
     PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
     PageControl1->tabBar()->setAttribute(Qt::WA_Hover);
     PageControl1->tabBar()->setExpanding(false);
+    auto *areaStyle = new LogAreaStyle;
+    areaStyle->setParent(this);
+    PageControl1->tabBar()->setStyle(areaStyle);
     PageControl1->setUsesScrollButtons(true);
     PageControl1->setDocumentMode(false);
 
@@ -47,8 +71,9 @@ LogArea::LogArea(QWidget *parent)
         views[m]->setObjectName(QStringLiteral("StringGrid%1").arg(mode + 1));
         views[m]->setModel(logs[m]);
         views[m]->setItemDelegate(m_delegate);
+        views[m]->setStyle(areaStyle);
         for (int column = 0; column < kLogColumns; ++column)
-            views[m]->setColumnWidth(column, m_columnWidths[static_cast<std::size_t>(column)]);
+            views[m]->setColumnWidth(column, m_columnWidths[static_cast<std::size_t>(column)] + kGridLineRoom);
 
         pageLayout->addWidget(headers[m], 0, Qt::AlignLeft);
         pageLayout->addWidget(views[m], 0, Qt::AlignLeft);
@@ -80,9 +105,22 @@ void LogArea::selectTabQuietly(int tab)
     m_quiet = false;
 }
 
+void LogArea::fitTabs()
+{
+    QTabBar *bar = PageControl1->tabBar();
+    QFont font = PageControl1->font();
+    bar->setFont(font);
+    const int room = PageControl1->width() - 4;
+    while (bar->sizeHint().width() > room && font.pointSizeF() - 0.5 >= kSmallestTabPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        bar->setFont(font);
+    }
+}
+
 void LogArea::setTabCaption(int tab, const QString &caption)
 {
     PageControl1->setTabText(tab, caption);
+    fitTabs();
     const auto m = static_cast<std::size_t>(tab);
     views[m]->setAccessibleName(caption);
     headers[m]->setAccessibleName(caption + QStringLiteral(" columns"));
@@ -119,7 +157,7 @@ void LogArea::setColumnWidth(int column, int width)
 {
     m_columnWidths[static_cast<std::size_t>(column)] = width;
     for (LogView *view : views)
-        view->setColumnWidth(column, width);
+        view->setColumnWidth(column, width + kGridLineRoom);
 }
 
 void LogArea::setSectionWidth(int section, int width)
@@ -134,8 +172,8 @@ void LogArea::setDescriptionsVisible(bool visible)
         view->setColumnHidden(5, !visible);
         view->setColumnHidden(6, !visible);
         // Hidden columns forget nothing: their widths come back with them.
-        view->setColumnWidth(5, m_columnWidths[5]);
-        view->setColumnWidth(6, m_columnWidths[6]);
+        view->setColumnWidth(5, m_columnWidths[5] + kGridLineRoom);
+        view->setColumnWidth(6, m_columnWidths[6] + kGridLineRoom);
     }
 }
 
@@ -143,6 +181,7 @@ void LogArea::setWidths(const WindowWidths &widths)
 {
     setFixedWidth(widths.panel3);
     PageControl1->setFixedWidth(widths.pageControl);
+    fitTabs();
     for (LogHeader *header : headers)
         header->setFixedWidth(widths.header);
     for (LogView *view : views)

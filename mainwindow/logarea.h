@@ -15,6 +15,10 @@ class LogModel;
 class LogView;
 class QTabWidget;
 
+// Each column shows its width plus the room of the grid line beside it, as the headers' allowances
+// expect, so that the header sections stand over their columns.
+inline constexpr int kGridLineRoom = 2;
+
 class LogArea : public QWidget {
     Q_OBJECT
 public:
@@ -58,6 +62,9 @@ public:
     void selectCell(int column, int row);
 
     void setLogFont(int mode, const QFont &font, const QColor &textColour);
+    // Every tab caption stays in view: the captions get a smaller type when the tab control is too
+    // narrow for them in the normal one.
+    void fitTabs();
     void setLogBackground(int mode, const QColor &colour);
 
 Q_SIGNALS:

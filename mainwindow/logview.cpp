@@ -41,7 +41,7 @@ void LogView::setTopRow(int row)
 
 void LogView::fitRowsToFont()
 {
-    const int rowHeight = fontMetrics().height() + 6;
+    const int rowHeight = fontMetrics().height() + 2;
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(rowHeight);
     setFixedHeight(rowHeight * kVisibleRows + 2 * frameWidth());
@@ -55,9 +55,9 @@ void LogView::mouseMoveEvent(QMouseEvent *event)
 
 void LogView::finishEditing()
 {
-    if (state() != QAbstractItemView::EditingState)
-        return;
-    if (QWidget *editor = indexWidget(currentIndex())) {
+    // Editors live on the viewport; any of them may be open, not only the current cell's.
+    const QList<QWidget *> editors = viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *editor : editors) {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }

@@ -20,9 +20,28 @@
 #include "mainwindow/timecodeedit.h"
 #include "settings/preferences.h"
 
+namespace {
+
+// The stored log fonts name a Windows typeface. Where it is missing, a face of the same build
+// (Helvetica-like) keeps the text within the column widths it was made for; the system's own
+// fallback is often a much wider face.
+void AddFontSubstitutes()
+{
+    const QString family = QStringLiteral("MS Sans Serif");
+    if (!QFont::substitutes(family).isEmpty())
+        return;
+    QFont::insertSubstitutions(family, {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                                        QStringLiteral("Liberation Sans"), QStringLiteral("Helvetica"),
+                                        QStringLiteral("Nimbus Sans"), QStringLiteral("FreeSans"),
+                                        QStringLiteral("DejaVu Sans Condensed")});
+}
+
+} // namespace
+
 TCalcMainForm::TCalcMainForm(QWidget *parent)
     : QMainWindow(parent)
 {
+    AddFontSubstitutes();
     setObjectName(QStringLiteral("CalcMainForm"));
     setWindowTitle(QStringLiteral("Corvane"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/corvane.svg")));
@@ -150,6 +169,15 @@ const LogRow *TCalcMainForm::lastRow(int mode) const
     if (m_state.CalcCount <= 0 || mode < 0 || mode >= kModeCount)
         return nullptr;
     return log(mode)->lastRow();
+}
+
+void TCalcMainForm::setLogs(const std::array<LogRows, kModeCount> &rows)
+{
+    for (int mode = 0; mode < kModeCount; ++mode) {
+        log(mode)->setRows(rows[static_cast<std::size_t>(mode)]);
+        Panel3->scrollToEnd(mode);
+    }
+    m_state.CalcCount = log(0)->count();
 }
 
 bool TCalcMainForm::frameMode() const

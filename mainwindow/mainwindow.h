@@ -82,6 +82,9 @@ public:
     LogHeader *HeaderControl(int mode) const;
 
     const CalcState &calcState() const { return m_state; }
+    // Replaces the rows of all six logs at once (an opened document): CalcCount becomes their
+    // count and each log shows its last rows. Command states and WorkChanged are the caller's.
+    void setLogs(const std::array<LogRows, kModeCount> &rows);
     bool workChanged() const { return m_state.WorkChanged; }
     TPreferences &preferences() const { return *m_preferences; }
     const std::array<QString, 3> &FieldCaptions() const { return m_fieldCaptions; }

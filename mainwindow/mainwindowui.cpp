@@ -9,6 +9,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "mainwindow/calculatebutton.h"
 #include "mainwindow/logarea.h"
@@ -256,11 +257,12 @@ void TCalcMainForm::createStatusBar()
     bar->setSizeGripEnabled(false);
     StatusPanel0 = new QLabel(bar);
     StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
-    StatusPanel0->setFixedWidth(225);
+    // At least the widths the panels were made for, wider where the system's type needs it.
+    StatusPanel0->setMinimumWidth(225);
     StatusPanel0->setAccessibleName(QStringLiteral("Status"));
     StatusPanel1 = new QLabel(bar);
     StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
-    StatusPanel1->setFixedWidth(50);
+    StatusPanel1->setFixedWidth(std::max(50, StatusPanel1->fontMetrics().horizontalAdvance(QStringLiteral("100.00%")) + 8));
     StatusPanel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     StatusPanel1->setAccessibleName(QStringLiteral("Percentage"));
     ProgressBar1 = new QProgressBar(bar);
@@ -268,7 +270,12 @@ void TCalcMainForm::createStatusBar()
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
     ProgressBar1->hide();
-    bar->addWidget(StatusPanel0);
+    for (QLabel *panel : {StatusPanel0, StatusPanel1}) {
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setContentsMargins(2, 0, 2, 0);
+    }
+    bar->addWidget(StatusPanel0, 1);
     bar->addWidget(ProgressBar1, 1);
     bar->addPermanentWidget(StatusPanel1);
 }

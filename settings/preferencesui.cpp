@@ -221,6 +221,7 @@ PreferencesControls BuildPreferencesControls(QDialog &dialog)
     auto *layout = new QVBoxLayout(&dialog);
     layout->addWidget(c.tabs);
     layout->addLayout(buttons);
+    // A dialog of fixed size that still grows when a longer font description needs the room.
     layout->setSizeConstraint(QLayout::SetFixedSize);
     return c;
 }

@@ -35,7 +35,6 @@ constexpr qreal kSmallestTabPoints = 7.0;
 LogArea::LogArea(QWidget *parent)
     : QWidget(parent)
     , PageControl1(new QTabWidget(this))
-    , m_delegate(new LogCellDelegate(this))
 {
     setObjectName(QStringLiteral("Panel3"));
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -70,7 +69,8 @@ LogArea::LogArea(QWidget *parent)
         views[m] = new LogView(page);
         views[m]->setObjectName(QStringLiteral("StringGrid%1").arg(mode + 1));
         views[m]->setModel(logs[m]);
-        views[m]->setItemDelegate(m_delegate);
+        // Each view has its own editor delegate: a delegate tells every view it serves about each edit.
+        views[m]->setItemDelegate(new LogCellDelegate(views[m]));
         views[m]->setStyle(areaStyle);
         for (int column = 0; column < kLogColumns; ++column)
             views[m]->setColumnWidth(column, m_columnWidths[static_cast<std::size_t>(column)] + kGridLineRoom);

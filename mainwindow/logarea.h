@@ -9,7 +9,6 @@
 #include "engine/timecode.h"
 #include "mainwindow/columnlayout.h"
 
-class LogCellDelegate;
 class LogHeader;
 class LogModel;
 class LogView;
@@ -74,7 +73,6 @@ Q_SIGNALS:
 
 private:
     std::array<int, 7> m_columnWidths{};
-    LogCellDelegate *m_delegate = nullptr;
     bool m_quiet = false;
     bool m_editing = false;
 };

@@ -55,9 +55,12 @@ void LogView::mouseMoveEvent(QMouseEvent *event)
 
 void LogView::finishEditing()
 {
-    // Editors live on the viewport; any of them may be open, not only the current cell's.
+    // Editors live on the viewport; any of them may be open, not only the current cell's. A closed
+    // one is hidden until it is deleted.
     const QList<QWidget *> editors = viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     for (QWidget *editor : editors) {
+        if (editor->isHidden())
+            continue;
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }

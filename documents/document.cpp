@@ -199,7 +199,7 @@ QByteArray WriteDocument(const DocumentLogs &logs)
     AppendLine(out, kDocumentSignature);
     AppendLine(out, QByteArray::number(count));
     for (int mode = 0; mode < kModeCount; ++mode) {
-        const LogRows *rows = logs.logs[static_cast<std::size_t>(mode)];
+        const LogRowAt &rows = logs.logs[static_cast<std::size_t>(mode)];
         AppendLine(out, SectionHeader(mode, logs.UserFps, logs.FramesFps).toUtf8());
         for (std::int64_t r = 0; r < count; ++r)
             AppendRowLine(out, RowAt(rows, r), kLogColumns - 1, mode == kFramesMode);

@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "engine/logrow.h"
@@ -14,10 +15,23 @@ inline constexpr char kDocumentSignature[] = "CorvaneFile";
 inline constexpr char kOlderDocumentSignature[] = "CorvaneSave"; // read, never written
 inline constexpr int kSignatureLength = 11;                         // only this much of line 1 counts
 
+// One log as the writer reads it: the row at an index, or nullptr past the rows the log has.
+using LogRowAt = std::function<const LogRow *(std::int64_t row)>;
+
+// A LogRowAt over a random-access container of rows (LogRows, a deque); `rows` must outlive it.
+template <typename Container>
+LogRowAt RowsOf(const Container &rows)
+{
+    return [&rows](std::int64_t row) -> const LogRow * {
+        return row >= 0 && static_cast<std::uint64_t>(row) < rows.size() ? &rows[static_cast<std::size_t>(row)]
+                                                                         : nullptr;
+    };
+}
+
 // What a save is made from: the logs by mode and the calculator values written with them.
 // A log or row that is missing (fewer rows than CalcCount) saves as a row of empty cells.
 struct DocumentLogs {
-    std::array<const LogRows *, kModeCount> logs{};
+    std::array<LogRowAt, kModeCount> logs{};
     std::int64_t CalcCount = 0;
     std::int64_t UserFps = 15;
     double FramesFps = 30.0;

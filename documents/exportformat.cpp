@@ -30,7 +30,7 @@ QString ExportSubheading(int mode, std::int64_t userFps, double framesFps)
     }
 }
 
-QByteArray ExportText(const LogRows *rows, std::int64_t calcCount, const ExportSettings &options)
+QByteArray ExportText(const LogRowAt &rows, std::int64_t calcCount, const ExportSettings &options)
 {
     QByteArray out;
     if (options.useHead) {

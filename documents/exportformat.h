@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <cstdint>
 
+#include "documents/document.h"
 #include "engine/logrow.h"
 #include "settings/settings.h"
 
@@ -22,4 +23,4 @@ QString ExportSubheading(int mode, std::int64_t userFps, double framesFps);
 // line per row 0..calcCount-1 of `rows` with cells 0..4, or 0..6 with options.exportDescriptions, each
 // followed by one space; trailing spaces of cells dropped for the Frames log (options.radio 5). CR LF
 // line ends, system code page. A row that `rows` lacks exports as empty cells.
-QByteArray ExportText(const LogRows *rows, std::int64_t calcCount, const ExportSettings &options);
+QByteArray ExportText(const LogRowAt &rows, std::int64_t calcCount, const ExportSettings &options);

@@ -42,11 +42,9 @@ QByteArray Utf8FromSystemCodePage(const QByteArray &bytes)
     return utf8;
 }
 
-const LogRow *RowAt(const LogRows *rows, std::int64_t row)
+const LogRow *RowAt(const LogRowAt &rows, std::int64_t row)
 {
-    if (rows == nullptr || row < 0 || static_cast<std::uint64_t>(row) >= rows->size())
-        return nullptr;
-    return &(*rows)[static_cast<std::size_t>(row)];
+    return rows ? rows(row) : nullptr;
 }
 
 void AppendRowLine(QByteArray &out, const LogRow *row, int lastColumn, bool trimCells)

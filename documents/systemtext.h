@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <cstdint>
 
+#include "documents/document.h"
 #include "engine/logrow.h"
 
 // Cells are UTF-8 inside the program; files are in the system's code page (UTF-8 on most Unix systems).
@@ -15,7 +16,7 @@ QByteArray ToSystemCodePage(const QByteArray &utf8);
 QByteArray Utf8FromSystemCodePage(const QByteArray &bytes);
 
 // Row `row` of `rows`, or nullptr when the log is missing or shorter.
-const LogRow *RowAt(const LogRows *rows, std::int64_t row);
+const LogRow *RowAt(const LogRowAt &rows, std::int64_t row);
 
 // Cells 0..lastColumn, each followed by one space (trailing spaces of a cell dropped first when
 // `trimCells`), then CR LF. A null row writes empty cells.

@@ -37,7 +37,7 @@ DocumentLogs Source(const std::array<LogRows, kModeCount> &logs)
 {
     DocumentLogs source;
     for (std::size_t mode = 0; mode < logs.size(); ++mode)
-        source.logs[mode] = &logs[mode];
+        source.logs[mode] = RowsOf(logs[mode]);
     source.CalcCount = static_cast<std::int64_t>(logs[0].size());
     source.FramesFps = 29.97;
     return source;

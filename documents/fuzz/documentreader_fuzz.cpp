@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     DocumentLogs logs;
     for (std::size_t mode = 0; mode < logs.logs.size(); ++mode)
-        logs.logs[mode] = &document.logs[mode];
+        logs.logs[mode] = RowsOf(document.logs[mode]);
     logs.CalcCount = document.CalcCount;
     const DocumentReadResult second = ReadDocument(WriteDocument(logs));
     if (!second.document)

@@ -81,7 +81,7 @@ inline DocumentLogs LogsOf(const std::array<LogRows, kModeCount> &logs, std::int
 {
     DocumentLogs out;
     for (std::size_t mode = 0; mode < out.logs.size(); ++mode)
-        out.logs[mode] = &logs[mode];
+        out.logs[mode] = RowsOf(logs[mode]);
     out.CalcCount = count;
     return out;
 }

@@ -1,5 +1,5 @@
 // The document format without a window: reading well-formed and malformed files, writing, round trips,
-// the in-place editor's cell rules, and the text export's lines.
+// the in-place editor's cell rules, and the text export's lines (its subheadings are checked in the window).
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -54,8 +54,6 @@ private slots:
     void cellValidatorRefusesTyping();
     void exportText_data();
     void exportText();
-    void exportSubheading_data();
-    void exportSubheading();
 };
 
 void TestDocument::readSound_data()
@@ -419,27 +417,7 @@ void TestDocument::exportText()
     const LogRows rows = Rows({"00:00:10:00|+|00:00:05:00|=|00:00:15:00||Scene 4 ",
                                "00:01:00:00|-|00:00:00:10|=|00:00:59:20|aux|"});
     const ExportSettings options{radio, descriptions, headings, heading, subheading};
-    QCOMPARE(ExportText(&rows, count, options), expected);
-}
-
-void TestDocument::exportSubheading_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("subheading");
-    QTest::newRow("0") << 0 << "30 fps Non-Drop Frame";
-    QTest::newRow("1") << 1 << "30 fps Drop Frame";
-    QTest::newRow("2") << 2 << "25 fps PAL";
-    QTest::newRow("3") << 3 << "24 fps Film";
-    QTest::newRow("4") << 4 << "User Definable - 15fps";
-    QTest::newRow("5") << 5 << "Frames - 29.97fps";
-}
-
-void TestDocument::exportSubheading()
-{
-    QFETCH(int, mode);
-    QFETCH(QString, subheading);
-    LocaleGuard locale(QLocale::c());
-    QCOMPARE(ExportSubheading(mode, 15, 29.97), subheading);
+    QCOMPARE(ExportText(RowsOf(rows), count, options), expected);
 }
 
 QTEST_MAIN(TestDocument)

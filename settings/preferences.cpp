@@ -32,6 +32,7 @@ struct TPreferences::Private {
     void viewTicks();
     void chooseFont(std::size_t mode);
     bool ok();
+    void storeBox(QCheckBox *box, const QString &name, bool on);
 };
 
 // The values the controls hold go into the settings the main window reads.
@@ -167,6 +168,13 @@ bool TPreferences::Private::ok()
     q->close();
     WritePreferences(*OpenSettingsStore(), settings);
     return true;
+}
+
+// A menu toggle: the matching box takes the state, and the one value is stored at once.
+void TPreferences::Private::storeBox(QCheckBox *box, const QString &name, bool on)
+{
+    box->setChecked(on);
+    WriteStartWithBool(*OpenSettingsStore(), name, on);
 }
 
 TPreferences::TPreferences(QWidget *parent) : QDialog(parent), d(new Private)
@@ -317,26 +325,22 @@ void TPreferences::reject()
 
 void TPreferences::storeValidity(bool on)
 {
-    d->c.ValidityCheckBox->setChecked(on);
-    WriteStartWithBool(*OpenSettingsStore(), QStringLiteral("Validity"), on);
+    d->storeBox(d->c.ValidityCheckBox, QStringLiteral("Validity"), on);
 }
 
 void TPreferences::storeDescriptions(bool on)
 {
-    d->c.DescriptionsCheckBox->setChecked(on);
-    WriteStartWithBool(*OpenSettingsStore(), QStringLiteral("Descriptions"), on);
+    d->storeBox(d->c.DescriptionsCheckBox, QStringLiteral("Descriptions"), on);
 }
 
 void TPreferences::storePercentages(bool on)
 {
-    d->c.PercentagesCheckBox->setChecked(on);
-    WriteStartWithBool(*OpenSettingsStore(), QStringLiteral("Percentages"), on);
+    d->storeBox(d->c.PercentagesCheckBox, QStringLiteral("Percentages"), on);
 }
 
 void TPreferences::storeFrameMode(bool on)
 {
-    d->c.FrameModeCheckBox->setChecked(on);
-    WriteStartWithBool(*OpenSettingsStore(), QStringLiteral("FrameMode"), on);
+    d->storeBox(d->c.FrameModeCheckBox, QStringLiteral("FrameMode"), on);
 }
 
 void TPreferences::storeBalloon(bool on)

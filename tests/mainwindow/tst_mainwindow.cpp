@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "mainwindow/calculatebutton.h"
@@ -83,6 +84,7 @@ private slots:
     void balloonHelpToggle();
     void lastHeaderSectionTogglesDescriptions();
     void columnLayoutWidths();
+    void preferencesCommand();
     void dividerDragResizesEveryLog();
     void editModeEntersAndLeaves();
     void cellEditedInOneLogOnly();
@@ -646,6 +648,40 @@ void TestMainWindow::columnLayoutWidths()
 
     w.Descriptions1->trigger();
     QCOMPARE(w.width(), 339);
+}
+
+void TestMainWindow::preferencesCommand()
+{
+    WindowFixture f;
+    QVERIFY(f.start());
+    TCalcMainForm &w = *f.window;
+    w.move(230, 120);
+    w.GridSize(4, 90);
+    // Changed in the store behind the dialog's back: the dialog loads it when it opens.
+    WindowFixture::openStore()->setValue(QStringLiteral("StartWith/UserFrames"), QStringLiteral("25"));
+    WindowFixture::openStore()->setValue(QStringLiteral("StartWith/Frames"), QStringLiteral("23.98"));
+
+    bool shown = false;
+    QTimer::singleShot(0, &w, [&] {
+        shown = w.preferences().isVisible();
+        w.preferences().CancelBtnClick();
+    });
+    w.Preferences1->trigger();
+    QVERIFY(shown);
+    QVERIFY(!w.preferences().isVisible());
+
+    // The layout was saved before the dialog opened.
+    QCOMPARE(WindowFixture::stored(QStringLiteral("Grid/1E")),
+             QString::number(90 - w.preferences().layout().extraEven));
+    QCOMPARE(WindowFixture::stored(QStringLiteral("Postion/MainLeft")), QString::number(w.pos().x()));
+    // The rates and captions follow the dialog.
+    QCOMPARE(w.calcState().UserFps, 25);
+    QCOMPARE(w.calcState().FramesFps, 23.98);
+    QCOMPARE(w.Panel3->tabCaption(4), QStringLiteral("User-25"));
+    QCOMPARE(w.Panel3->tabCaption(5), QStringLiteral("Frm-23.98"));
+    f.calculate(QStringLiteral("00:00:10:00"), 0, QStringLiteral("00:00:05:00"));
+    QCOMPARE(w.log(4)->cell(0, 4), QStringLiteral("00:00:15:00"));
+    QCOMPARE(w.log(5)->cell(0, 0), QStringLiteral("240"));
 }
 
 void TestMainWindow::dividerDragResizesEveryLog()

@@ -245,6 +245,8 @@ DocumentReadResult ReadDocument(const QByteArray &bytes)
     // every row takes a line of at least one space per field.
     const int fields = withDescriptions ? 6 : 5;
     const std::int64_t available = CountLines(utf8);
+    if (available < kFixedLines)
+        return Failure(QStringLiteral("Line %1: the document ends before its six sections do.").arg(available + 1));
     const bool fits = kFixedLines + *count * kModeCount <= available
                       && *count * kModeCount * (fields + 1) <= utf8.size();
     if (!fits) {

@@ -152,6 +152,8 @@ void TestDocument::readMalformed_data()
                                            << "Line 2: \"1.5\" is not a count";
     QTest::newRow("count absurdly large") << Document({"CorvaneFile", "99999999999"}, {"1 + 2 = 3   "})
                                           << "Line 2: the document claims 99999999999 calculations";
+    QTest::newRow("sections missing") << QByteArray("CorvaneFile\r\n0\r\nNonDropFrame Timecode\r\n\r\n")
+                                      << "Line 5: the document ends before its six sections do";
     QTest::newRow("count beyond the rows of every section")
         << Document({"CorvaneFile", "3"}, {kRow1, kRow2}) << "Line 2: the document claims 3 calculations";
     QTest::newRow("too few row lines in one section")

@@ -29,14 +29,26 @@ LogView::LogView(QWidget *parent)
 
 int LogView::topRow() const
 {
-    return verticalScrollBar()->value();
+    return m_pendingTopRow >= 0 ? m_pendingTopRow : verticalScrollBar()->value();
 }
 
 void LogView::setTopRow(int row)
 {
+    if (!isVisible()) {
+        m_pendingTopRow = row;
+        return;
+    }
+    m_pendingTopRow = -1;
     // The scroll range follows a new row only at the next layout; bring it up to date first.
     updateGeometries();
     verticalScrollBar()->setValue(row);
+}
+
+void LogView::showEvent(QShowEvent *event)
+{
+    QTableView::showEvent(event);
+    if (m_pendingTopRow >= 0)
+        setTopRow(m_pendingTopRow);
 }
 
 void LogView::fitRowsToFont()

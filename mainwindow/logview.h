@@ -12,7 +12,8 @@ public:
     // Rows shown at once; the view is exactly this many rows high.
     static constexpr int kVisibleRows = 5;
 
-    // The first row shown; the view scrolls so that it is at the top.
+    // The first row shown; the view scrolls so that it is at the top. A log on a hidden tab scrolls
+    // when it is shown: finding a row's place costs Qt a pass over every row after rows were added.
     int topRow() const;
     void setTopRow(int row);
     // A row height that suits the font, and the view height of kVisibleRows such rows.
@@ -26,4 +27,8 @@ Q_SIGNALS:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    int m_pendingTopRow = -1;
 };

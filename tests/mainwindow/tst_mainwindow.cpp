@@ -140,6 +140,10 @@ void TestMainWindow::logsScrollToTheirLastFiveRows()
     }
     f.calculate(QStringLiteral("00:00:07:00"), 0, kZero);
     QCOMPARE(f.window->StringGrid(5)->topRow(), 2);
+    // A log on another tab shows its last rows as soon as its tab is chosen.
+    f.window->Panel3->PageControl1->setCurrentIndex(3);
+    QCOMPARE(f.window->StringGrid(3)->verticalScrollBar()->value(), 2);
+    QCOMPARE(f.window->StringGrid(0)->verticalScrollBar()->value(), 2);
 }
 
 void TestMainWindow::rangeFailure_data()

@@ -228,6 +228,8 @@ void TCalcMainForm::FormActivate()
         }
         setCheckedQuietly(ValidityCheck, settings().validity);
         setCheckedQuietly(Descriptions1, settings().descriptions);
+        // The load also ticks "Show Balloon Help", which Apply leaves alone.
+        setCheckedQuietly(Balloon1, settings().balloon);
         Panel1->InitLoads();
         if (!m_commandLineDocument.isEmpty()) {
             m_openFromCommandLine = true;

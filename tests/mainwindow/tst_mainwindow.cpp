@@ -526,9 +526,12 @@ void TestMainWindow::storedStartTabAndLabels()
                      {QStringLiteral("StartWith/LabelCombo"), QStringLiteral("2")},
                      {QStringLiteral("StartWith/TabCombo"), QStringLiteral("1")},
                      {QStringLiteral("StartWith/Frames"), QStringLiteral("29.97")},
-                     {QStringLiteral("StartWith/Descriptions"), QStringLiteral("1")}});
+                     {QStringLiteral("StartWith/Descriptions"), QStringLiteral("1")},
+                     {QStringLiteral("StartWith/Balloon"), QStringLiteral("0")}});
     QVERIFY(f.start());
     TCalcMainForm &w = *f.window;
+    QVERIFY(!w.Balloon1->isChecked());
+    QVERIFY(!w.hintShown(w.toolButton(w.New1)));
     QCOMPARE(w.activeTab(), 1);
     QCOMPARE(f.entry().fieldSeparator(), ';');
     QCOMPARE(f.entry().MaskEdit1->text(), QStringLiteral("00;00;00;00"));

@@ -20,7 +20,7 @@ int LogModel::columnCount(const QModelIndex &parent) const
 
 QVariant LogModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index))
         return {};
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
@@ -29,19 +29,19 @@ QVariant LogModel::data(const QModelIndex &index, int role) const
 
 Qt::ItemFlags LogModel::flags(const QModelIndex &index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index))
         return Qt::NoItemFlags;
     Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (m_editable && static_cast<std::size_t>(index.row()) < m_rows.size())
+    if (cellEditable(index))
         result |= Qt::ItemIsEditable;
     return result;
 }
 
 bool LogModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (role != Qt::EditRole || !index.isValid() || !checkIndex(index))
         return false;
-    if (!m_editable || static_cast<std::size_t>(index.row()) >= m_rows.size())
+    if (!cellEditable(index))
         return false;
     std::string &target = m_rows[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
     const std::string text = value.toString().toStdString();
@@ -51,6 +51,13 @@ bool LogModel::setData(const QModelIndex &index, const QVariant &value, int role
     Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     Q_EMIT cellEdited(index.row(), index.column());
     return true;
+}
+
+bool LogModel::cellEditable(const QModelIndex &index) const
+{
+    // The auxiliary cell is not kept by a saved document (reading one empties it), so nothing typed
+    // there may be lost: it is not edited in place.
+    return m_editable && index.column() != kAuxiliaryColumn && static_cast<std::size_t>(index.row()) < m_rows.size();
 }
 
 const LogRow *LogModel::lastRow() const

@@ -7,6 +7,9 @@
 
 #include "engine/logrow.h"
 
+// The auxiliary cell, which a calculation leaves empty.
+inline constexpr int kAuxiliaryColumn = 5;
+
 class LogModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -34,7 +37,8 @@ public:
     void setRows(const LogRows &rows);
     LogRows rows() const;
 
-    // Cells can be edited in place only while description editing is on.
+    // Cells of logged rows can be edited in place only while description editing is on; the
+    // auxiliary cell never is.
     void setEditable(bool editable);
     bool isEditable() const { return m_editable; }
 
@@ -43,6 +47,8 @@ Q_SIGNALS:
     void cellEdited(int row, int column);
 
 private:
+    bool cellEditable(const QModelIndex &index) const;
+
     std::deque<LogRow> m_rows;
     bool m_editable = false;
 };

@@ -1,5 +1,5 @@
 // The log model (checked by QAbstractItemModelTester while it grows, is edited, emptied and
-// replaced) and the cell editor's limits.
+// replaced) and the cell editor it gives each log.
 #include <QAbstractItemModelTester>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -28,8 +28,7 @@ private slots:
     void replacesEveryRowAtOnce();
     void editsOnlyInEditMode();
     void editingReportsTheCell();
-    void cellTexts_data();
-    void cellTexts();
+    void auxiliaryCellIsNeverEdited();
     void editorLimitsWhatIsTyped();
 
 private:
@@ -134,6 +133,22 @@ void TestLogModel::editsOnlyInEditMode()
     QCOMPARE(model.cell(0, 6), QStringLiteral("Scene 4"));
 }
 
+void TestLogModel::auxiliaryCellIsNeverEdited()
+{
+    // A document keeps every cell but the auxiliary one, so only that one refuses an edit.
+    LogModel model;
+    watch(model);
+    model.appendRow(row("00:00:10:00", "00:00:15:00"));
+    model.setEditable(true);
+    for (int column = 0; column < 7; ++column) {
+        const QModelIndex cell = model.index(0, column);
+        const bool editable = column != 5;
+        QCOMPARE(bool(model.flags(cell) & Qt::ItemIsEditable), editable);
+        QCOMPARE(model.setData(cell, QStringLiteral("x")), editable);
+        QCOMPARE(model.cell(0, column), editable ? QStringLiteral("x") : QString());
+    }
+}
+
 void TestLogModel::editingReportsTheCell()
 {
     LogModel model;
@@ -149,31 +164,6 @@ void TestLogModel::editingReportsTheCell()
     // The same text again is no edit.
     QVERIFY(model.setData(model.index(1, 4), QStringLiteral("00:00:26:00")));
     QCOMPARE(edited.count(), 1);
-}
-
-void TestLogModel::cellTexts_data()
-{
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("allowed");
-    QTest::newRow("timecode") << 0 << QStringLiteral("00:00:10:00") << true;
-    QTest::newRow("empty value") << 2 << QString() << true;
-    QTest::newRow("space in a value") << 4 << QStringLiteral("00:00 10:00") << false;
-    QTest::newRow("tab in a value") << 1 << QStringLiteral("+\t") << false;
-    QTest::newRow("20 characters") << 5 << QString(20, QLatin1Char('x')) << true;
-    QTest::newRow("21 characters") << 0 << QString(21, QLatin1Char('x')) << false;
-    QTest::newRow("description with spaces") << 6 << QStringLiteral("Scene 4, take 2") << true;
-    QTest::newRow("100-character description") << 6 << QString(100, QLatin1Char('d')) << true;
-    QTest::newRow("101-character description") << 6 << QString(101, QLatin1Char('d')) << false;
-    QTest::newRow("line break in a description") << 6 << QStringLiteral("Scene\r\n4") << false;
-}
-
-void TestLogModel::cellTexts()
-{
-    QFETCH(int, column);
-    QFETCH(QString, text);
-    QFETCH(bool, allowed);
-    QCOMPARE(LogCellTextAllowed(column, text), allowed);
 }
 
 void TestLogModel::editorLimitsWhatIsTyped()
@@ -199,6 +189,14 @@ void TestLogModel::editorLimitsWhatIsTyped()
     QTest::keyClicks(description, QStringLiteral("Scene 4"));
     delegate.setModelData(description, &model, model.index(0, 6));
     QCOMPARE(model.cell(0, 6), QStringLiteral("Scene 4"));
+
+    // A text put in past the validator is not stored either.
+    description->setText(QStringLiteral("Scene\n5"));
+    delegate.setModelData(description, &model, model.index(0, 6));
+    QCOMPARE(model.cell(0, 6), QStringLiteral("Scene 4"));
+    value->setText(QStringLiteral("01 02"));
+    delegate.setModelData(value, &model, model.index(0, 0));
+    QCOMPARE(model.cell(0, 0), QStringLiteral("00:00:10:00"));
 }
 
 QTEST_MAIN(TestLogModel)

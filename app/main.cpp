@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "app/aboutbox.h"
+#include "documents/documentio.h"
 #include "mainwindow/mainwindow.h"
 
 int main(int argc, char *argv[])
@@ -11,10 +12,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     QApplication::setOrganizationName(QStringLiteral("Brisken"));
 
-    // The main window comes first (its creation set-up runs now, and it creates its preferences).
+    // The main window comes first (its creation set-up runs now); it creates the preferences and the
+    // export window it owns.
     TCalcMainForm window;
     // A document path that arrived unquoted is split into several arguments: put it together again.
-    window.setCommandLineDocument(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
+    window.setCommandLineDocument(CommandLineFileName(QApplication::arguments().mid(1)));
 
     TAboutBox about;
     window.setAboutBox(&about);

@@ -11,7 +11,8 @@
 #include <QToolButton>
 
 #include "app/aboutbox.h"
-#include "app/dialogseam.h"
+#include "documents/documentio.h"
+#include "documents/exportdialog.h"
 #include "mainwindow/calculatebutton.h"
 #include "mainwindow/logarea.h"
 #include "mainwindow/logmodel.h"
@@ -71,6 +72,14 @@ TCalcMainForm::TCalcMainForm(QWidget *parent)
     layout.highDpi = m_highDpi;
     applyPreferences(m_preferences->settings(), layout);
 
+    // The export window borrows the logs and rates each time it needs them; the export settings
+    // live with the other settings.
+    m_exportForm = new TExportForm([this] { return documentLogs(); }, this);
+    m_exportForm->setSettings(settings().exportOptions);
+    connect(m_exportForm, &TExportForm::exportCompleted, m_preferences, &TPreferences::storeExport);
+    // A file dropped from the desktop opens as a document.
+    setAcceptDrops(true);
+
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
@@ -82,6 +91,7 @@ void TCalcMainForm::connectCommands()
     connect(New1, &QAction::triggered, this, &TCalcMainForm::NewBtnClick);
     connect(Open1, &QAction::triggered, this, &TCalcMainForm::Open1Click);
     connect(Save1, &QAction::triggered, this, [this] { Save1Click(); });
+    connect(Export1, &QAction::triggered, this, &TCalcMainForm::Export1Click);
     connect(Clear1, &QAction::triggered, this, &TCalcMainForm::Clear1Click);
     connect(Exit1, &QAction::triggered, this, &TCalcMainForm::Exit1Click);
     connect(About1, &QAction::triggered, this, &TCalcMainForm::About1Click);
@@ -216,6 +226,7 @@ void TCalcMainForm::FormActivate()
 {
     if (m_firstActivationPending) {
         m_preferences->GetRegInfo();
+        m_exportForm->setSettings(settings().exportOptions);
         takeRates();
         setTabCaptions();
         const int start = settings().startCombo;
@@ -264,21 +275,10 @@ bool TCalcMainForm::event(QEvent *event)
 
 void TCalcMainForm::closeEvent(QCloseEvent *event)
 {
-    if (m_state.CalcCount > 0 && m_state.WorkChanged) {
-        switch (Dialogs::current().question(this, QStringLiteral("Save Current Work?"), Dialogs::Buttons::YesNoCancel)) {
-        case Dialogs::Answer::Yes:
-            // Unsaved work is never thrown away: the window closes only when the save happened.
-            if (!Save1Click()) {
-                event->ignore();
-                return;
-            }
-            break;
-        case Dialogs::Answer::No:
-            break;
-        case Dialogs::Answer::Cancel:
-            event->ignore();
-            return;
-        }
+    // Unsaved work is never thrown away: Yes closes the window only when the save happened.
+    if (!OfferToSaveWork(this, m_state.CalcCount > 0 && m_state.WorkChanged, [this] { return Save1Click(); })) {
+        event->ignore();
+        return;
     }
     WritePosGrid();
     event->accept();
@@ -297,18 +297,6 @@ void TCalcMainForm::moveWindows(int mainLeft, int mainTop, int, int)
     const QPoint titleBar(mainLeft + 40, mainTop + 10);
     if (QGuiApplication::screenAt(titleBar))
         move(mainLeft, mainTop);
-}
-
-bool TCalcMainForm::Save1Click()
-{
-    // The calculation document is written here once the documents are connected to the window.
-    return false;
-}
-
-void TCalcMainForm::Open1Click()
-{
-    // The calculation document (dropped, named on the command line, or chosen) is read here once the
-    // documents are connected to the window.
 }
 
 void TCalcMainForm::Exit1Click()

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <array>
 
+#include "documents/document.h"
 #include "engine/calculation.h"
 #include "mainwindow/entrypanel.h"
 #include "mainwindow/logheader.h"
@@ -23,6 +24,7 @@ class QToolBar;
 class QToolButton;
 class StatusHelp;
 class TAboutBox;
+class TExportForm;
 class TPreferences;
 struct Settings;
 
@@ -86,7 +88,10 @@ public:
     // count and each log shows its last rows. Command states and WorkChanged are the caller's.
     void setLogs(const std::array<LogRows, kModeCount> &rows);
     bool workChanged() const { return m_state.WorkChanged; }
+    // What a save or an export is made from: the six logs as they stand and the rates in force.
+    DocumentLogs documentLogs() const;
     TPreferences &preferences() const { return *m_preferences; }
+    TExportForm &exportForm() const { return *m_exportForm; }
     const std::array<QString, 3> &FieldCaptions() const { return m_fieldCaptions; }
     QString versionText() const { return m_versionText; }
     bool firstActivationPending() const { return m_firstActivationPending; }
@@ -126,9 +131,13 @@ public:
     // Commands.
     void NewBtnClick();
     void Clear1Click();
-    // The document save; true when the work was saved. Not yet connected to the documents.
+    // The document save: asks for a file name and writes the six logs; true only when the file was
+    // written (a cancelled dialog or a failed write keeps WorkChanged).
     bool Save1Click();
+    // Offers to save unsaved work, then opens the dropped file, the command line's document or the
+    // file chosen in the open dialog.
     void Open1Click();
+    void Export1Click();
     void Exit1Click();
     void About1Click();
     void Preferences1Click();
@@ -151,6 +160,10 @@ public:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // Files dropped from the desktop: the first one opens as a document.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createActions();
@@ -176,6 +189,7 @@ private:
     CalcState m_state;
     TPreferences *m_preferences = nullptr;
     QPointer<TAboutBox> m_aboutBox;
+    TExportForm *m_exportForm = nullptr;
     StatusHelp *m_statusHelp = nullptr;
     HintSwitch *m_hints = nullptr;
     std::array<QString, 3> m_fieldCaptions{QStringLiteral("Out"), QStringLiteral("In"), QStringLiteral("Dur")};

@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "app/dialogseam.h"
+#include "documents/exportdialog.h"
 #include "mainwindow/logarea.h"
 #include "mainwindow/logheader.h"
 #include "mainwindow/logview.h"
@@ -160,6 +161,8 @@ void TCalcMainForm::Preferences1Click()
     WritePosGrid();
     m_preferences->setMode0Font(StringGrid(0)->font());
     m_preferences->exec();
+    // Showing the dialog loaded the store again (and Cancel reloads it): the export window follows.
+    m_exportForm->setSettings(settings().exportOptions);
     takeRates();
     setTabCaptions();
 }

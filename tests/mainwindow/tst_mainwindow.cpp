@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -422,27 +423,35 @@ void TestMainWindow::closeQuestion_data()
 {
     QTest::addColumn<bool>("calculate");
     QTest::addColumn<int>("answer");
+    // Yes shows the save dialog: "" cancels it, "doc.cvf" saves into a temporary folder.
+    QTest::addColumn<QString>("saveAs");
     QTest::addColumn<bool>("closes");
 
-    QTest::newRow("no calculation: no question") << false << -1 << true;
-    QTest::newRow("No closes") << true << int(Dialogs::Answer::No) << true;
-    QTest::newRow("Cancel keeps the window") << true << int(Dialogs::Answer::Cancel) << false;
-    // The document save is not connected yet, so Yes saves nothing and must not lose the work.
-    QTest::newRow("Yes without a save keeps the window") << true << int(Dialogs::Answer::Yes) << false;
+    QTest::newRow("no calculation: no question") << false << -1 << QString() << true;
+    QTest::newRow("No closes") << true << int(Dialogs::Answer::No) << QString() << true;
+    QTest::newRow("Cancel keeps the window") << true << int(Dialogs::Answer::Cancel) << QString() << false;
+    QTest::newRow("Yes with a save closes") << true << int(Dialogs::Answer::Yes) << QStringLiteral("doc.cvf") << true;
+    // Unsaved work is never lost: a cancelled save keeps the window.
+    QTest::newRow("Yes with a cancelled save keeps the window")
+        << true << int(Dialogs::Answer::Yes) << QString() << false;
 }
 
 void TestMainWindow::closeQuestion()
 {
     QFETCH(bool, calculate);
     QFETCH(int, answer);
+    QFETCH(QString, saveAs);
     QFETCH(bool, closes);
 
     WindowFixture f;
     QVERIFY(f.start());
     if (calculate)
         f.calculate(QStringLiteral("00:00:10:00"), 0, QStringLiteral("00:00:05:00"));
+    const QString saved = saveAs.isEmpty() ? QString() : f.storeDir.filePath(saveAs);
     if (answer >= 0)
         f.dialogs.expectQuestion(static_cast<Dialogs::Answer>(answer));
+    if (answer == int(Dialogs::Answer::Yes))
+        f.dialogs.expectSaveFile(saved);
     f.window->move(260, 140);
     f.window->GridSize(0, 95);
 
@@ -450,6 +459,7 @@ void TestMainWindow::closeQuestion()
     QVERIFY(f.dialogs.allAnswered());
     QCOMPARE(f.dialogs.questions, answer >= 0 ? QStringList{QStringLiteral("Save Current Work?")} : QStringList());
     QCOMPARE(f.window->isVisible(), !closes);
+    QCOMPARE(QFile::exists(saved), !saved.isEmpty());
     if (closes) {
         // The layout is saved at exit: position and column widths.
         const int extra = f.window->preferences().layout().extraEven;
@@ -458,6 +468,7 @@ void TestMainWindow::closeQuestion()
         QCOMPARE(WindowFixture::stored(QStringLiteral("Postion/MainTop")), QString::number(f.window->pos().y()));
     } else {
         QCOMPARE(WindowFixture::stored(QStringLiteral("Grid/1A")), QString());
+        QVERIFY(f.window->workChanged());
     }
 }
 

@@ -1,10 +1,12 @@
-// Times the main window headless: start to the first shown window, and one calculation (logged in
-// all six logs, with the window's repaint) with 0, 10,000 and 100,000 rows already logged.
+// Times the main window headless: start to the first shown window, one calculation (logged in all
+// six logs, with the window's repaint) with 0, 10,000 and 100,000 rows already logged, and saving
+// and opening documents of 10,000 and 100,000 calculations through File > Save and File > Open.
 // Prints figures; asserts nothing. Runs on the offscreen platform with its settings in a temporary
 // folder, so it never touches the user's own store.
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,6 +14,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/dialogseam.h"
 #include "mainwindow/logmodel.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/timecodeedit.h"
@@ -19,6 +22,28 @@
 namespace {
 
 constexpr int kSamples = 200;
+constexpr int kDocumentSamples = 5;
+
+// The file dialogs answer with one document's name; nothing else is expected.
+class BenchDialogs final : public Dialogs {
+public:
+    QString fileName;
+    int errors = 0;
+
+    Answer question(QWidget *, const QString &text, Buttons) override
+    {
+        std::fprintf(stderr, "unexpected question: %s\n", qPrintable(text));
+        return Answer::Cancel;
+    }
+    void error(QWidget *, const QString &text) override
+    {
+        ++errors;
+        std::fprintf(stderr, "error: %s\n", qPrintable(text));
+    }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
+    std::optional<QFont> font(QWidget *, const QFont &) override { return std::nullopt; }
+};
 
 std::array<LogRows, kModeCount> filledLogs(int rows)
 {
@@ -66,6 +91,43 @@ Timing timeCalculations(TCalcMainForm &window)
     return {median(handler), median(total), *std::max_element(total.begin(), total.end())};
 }
 
+struct DocumentTiming {
+    double save;         // Save1Click: the logs to the file (median, ms)
+    double open;         // Open1Click: the file into the six logs (median, ms)
+    double openRepainted; // the open and the repaint it causes (median, ms)
+    double megabytes;
+};
+
+double msSince(const QElapsedTimer &timer)
+{
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+DocumentTiming timeDocuments(TCalcMainForm &window, BenchDialogs &dialogs, const QString &fileName)
+{
+    dialogs.fileName = fileName;
+    std::vector<double> save;
+    std::vector<double> open;
+    std::vector<double> repainted;
+    QElapsedTimer timer;
+    for (int i = 0; i < kDocumentSamples; ++i) {
+        QCoreApplication::processEvents();
+        timer.start();
+        const bool saved = window.Save1Click();
+        save.push_back(msSince(timer));
+        QCoreApplication::processEvents();
+        // Saved work asks no question before the open.
+        timer.start();
+        window.Open1Click();
+        open.push_back(msSince(timer));
+        QCoreApplication::processEvents();
+        repainted.push_back(msSince(timer));
+        if (!saved || dialogs.errors > 0)
+            break;
+    }
+    return {median(save), median(open), median(repainted), static_cast<double>(QFileInfo(fileName).size()) / 1e6};
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -77,6 +139,9 @@ int main(int argc, char *argv[])
     QTemporaryDir store;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, store.path());
+
+    BenchDialogs dialogs;
+    Dialogs::install(&dialogs);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
@@ -99,5 +164,14 @@ int main(int argc, char *argv[])
                     "(medians of %d)\n",
                     rows, timing.calculation, timing.withRepaint, timing.worst, kSamples);
     }
-    return 0;
+
+    for (int rows : {10'000, 100'000}) {
+        window.setLogs(filledLogs(rows));
+        const DocumentTiming timing = timeDocuments(window, dialogs, store.filePath(QStringLiteral("bench.cvf")));
+        std::printf("document of %6d calculations (%.1f MB): save %7.1f ms, open %7.1f ms, open with the repaint "
+                    "%7.1f ms (medians of %d)\n",
+                    rows, timing.megabytes, timing.save, timing.open, timing.openRepainted, kDocumentSamples);
+    }
+    Dialogs::install(nullptr);
+    return dialogs.errors == 0 ? 0 : 1;
 }

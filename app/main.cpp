@@ -22,5 +22,8 @@ int main(int argc, char *argv[])
     window.setAboutBox(&about);
 
     window.show();
+    // The start-up work (settings, the command line's document) runs at the window's first
+    // activation; ask for it, as a desktop without a window manager never gives it on its own.
+    window.activateWindow();
     return app.exec();
 }

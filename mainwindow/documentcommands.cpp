@@ -24,6 +24,15 @@ QString DroppedFileName(const QMimeData *data)
     return !urls.isEmpty() && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
 }
 
+// A drag over the window is taken when it brings such a file.
+void AnswerDrag(QDropEvent *event)
+{
+    if (!DroppedFileName(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
 } // namespace
 
 DocumentLogs TCalcMainForm::documentLogs() const
@@ -85,18 +94,12 @@ void TCalcMainForm::Export1Click()
 
 void TCalcMainForm::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!DroppedFileName(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    AnswerDrag(event);
 }
 
 void TCalcMainForm::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (!DroppedFileName(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    AnswerDrag(event);
 }
 
 void TCalcMainForm::dropEvent(QDropEvent *event)

@@ -128,6 +128,11 @@ void TCalcMainForm::showStatusFigures()
     } else {
         StatusPanel1->clear();
     }
+    showCalculationCount();
+}
+
+void TCalcMainForm::showCalculationCount()
+{
     StatusPanel0->setText(QStringLiteral("Total Calculations: ") + QString::number(m_state.CalcCount));
 }
 

@@ -79,6 +79,8 @@ void TCalcMainForm::Open1Click()
         setLogs(document->logs);
         m_state.WorkChanged = false;
         enableDocumentCommands();
+        // The count of the opened document, as after a calculation.
+        showCalculationCount();
     }
 
     ActivateDragMode();

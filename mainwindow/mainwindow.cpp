@@ -104,9 +104,7 @@ void TCalcMainForm::connectCommands()
 
     connect(EditBtn, &QToolButton::clicked, this, &TCalcMainForm::EditBtnClick);
     connect(CalculateBtn, &CalculateButton::clicked, this, &TCalcMainForm::CalculateBtnClick);
-    connect(CalculateBtn, &CalculateButton::hovered, this, [this] {
-        StatusPanel0->setText(QStringLiteral("Total Calculations: ") + QString::number(m_state.CalcCount));
-    });
+    connect(CalculateBtn, &CalculateButton::hovered, this, &TCalcMainForm::showCalculationCount);
 
     connect(Panel3, &LogArea::tabChanged, this, &TCalcMainForm::PageControl1Change);
     connect(Panel3, &LogArea::logHovered, this, [this] {

@@ -176,6 +176,8 @@ private:
 
     const Settings &settings() const;
     void enableDocumentCommands();
+    // Status panel 0: "Total Calculations: " and the count.
+    void showCalculationCount();
     void setTabCaptions();
     void takeRates();
     void showStatusFigures();

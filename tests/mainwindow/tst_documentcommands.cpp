@@ -6,6 +6,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTest>
@@ -311,6 +312,7 @@ void TestDocumentCommands::openingEnablesCommandsAndScrolls()
     QCOMPARE(WindowCells(w), InAllModes(sample.rows));
     QCOMPARE(w.calcCount(), 8);
     QVERIFY(!w.workChanged());
+    QCOMPARE(w.StatusPanel0->text(), QStringLiteral("Total Calculations: 8"));
     for (QAction *command : DocumentCommands(w)) {
         QVERIFY2(command->isEnabled(), qPrintable(command->objectName()));
         if (QToolButton *button = w.toolButton(command))

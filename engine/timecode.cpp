@@ -262,16 +262,7 @@ std::optional<std::size_t> FirstNonDigit(std::string_view text)
 
 std::int64_t LargestFrame(int tab, std::int64_t userFps)
 {
-    switch (tab) {
-    case 2:
-        return 24;
-    case 3:
-        return 23;
-    case 4:
-        return SaneUserFps(userFps) - 1;
-    default:
-        return 29;
-    }
+    return ModeRate(static_cast<TimecodeMode>(tab), userFps) - 1;
 }
 
 bool InRange(const Timecode &tc, int tab, std::int64_t userFps)

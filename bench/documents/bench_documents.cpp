@@ -14,9 +14,8 @@ namespace {
 std::array<LogRows, kModeCount> MakeLogs(std::int64_t count)
 {
     std::array<LogRows, kModeCount> logs;
-    constexpr std::array<std::int64_t, kModeCount> kRates{30, 30, 25, 24, 15, 30};
     for (int mode = 0; mode < kModeCount; ++mode) {
-        const std::int64_t rate = kRates[static_cast<std::size_t>(mode)];
+        const std::int64_t rate = ModeRate(static_cast<TimecodeMode>(mode), 15);
         const char separator = mode == 1 ? ';' : ':';
         LogRows &rows = logs[static_cast<std::size_t>(mode)];
         rows.reserve(static_cast<std::size_t>(count));

@@ -241,22 +241,18 @@ void TPreferences::CancelBtnClick()
 
 void TPreferences::DefaultBtnClick()
 {
-    // The hint option, the memories, the window positions and the print and export options stay.
-    const Settings defaults;
-    Settings shown = d->settings;
-    shown.modeFonts = defaults.modeFonts;
-    shown.gridColors = defaults.gridColors;
-    shown.printFont = defaults.printFont;
-    shown.startCombo = defaults.startCombo;
-    shown.tabCombo = defaults.tabCombo;
-    shown.labelCombo = defaults.labelCombo;
-    shown.validity = defaults.validity;
-    shown.descriptions = defaults.descriptions;
-    shown.percentages = defaults.percentages;
-    shown.frameMode = defaults.frameMode;
-    shown.userFrames = defaults.userFrames;
-    shown.frames = defaults.frames;
-    shown.columnBaseWidth = defaults.columnBaseWidth;
+    // Everything else goes back to its default; the hint option, the memories, the window positions
+    // and the print and export options stay.
+    const Settings &current = d->settings;
+    Settings shown;
+    shown.balloon = current.balloon;
+    shown.functions = current.functions;
+    shown.mainLeft = current.mainLeft;
+    shown.mainTop = current.mainTop;
+    shown.calcMiniLeft = current.calcMiniLeft;
+    shown.calcMiniTop = current.calcMiniTop;
+    shown.print = current.print;
+    shown.exportOptions = current.exportOptions;
     d->load(shown);
     d->layout.widthResetPending = true;
     ApplyBtnClick();

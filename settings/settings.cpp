@@ -87,6 +87,10 @@ public:
         return static_cast<int>(integer64(name, fallback, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     }
     bool boolean(const QString &name, bool fallback) const { return integer(name, fallback ? 1 : 0) != 0; }
+    // In place: the value held so far is the fallback.
+    void value(const QString &name, int &held) const { held = integer(name, held); }
+    void value(const QString &name, bool &held) const { held = boolean(name, held); }
+    void value(const QString &name, QString &held) const { held = text(name, held); }
 
 private:
     QSettings &m_store;
@@ -100,6 +104,9 @@ public:
     void text(const QString &name, const QString &value) { m_sink.writeText(m_section, name, value); }
     void integer(const QString &name, std::int64_t value) { text(name, QString::number(value)); }
     void boolean(const QString &name, bool value) { text(name, value ? QStringLiteral("1") : QStringLiteral("0")); }
+    void value(const QString &name, int held) { integer(name, held); }
+    void value(const QString &name, bool held) { boolean(name, held); }
+    void value(const QString &name, const QString &held) { text(name, held); }
 
 private:
     SettingsSink &m_sink;
@@ -147,6 +154,29 @@ void writeFont(Writer &writer, const QString &prefix, const FontSetting &font)
     writer.integer(prefix + QStringLiteral("FontColor"), storedColour(font.color));
     writer.integer(prefix + QStringLiteral("FontSize"), font.size);
     writer.integer(prefix + QStringLiteral("FontStyle"), font.style);
+}
+
+// The "Print" and the "Export" values in their stored order; reading and writing go through the same lists.
+template <typename Io, typename Options>
+void printValues(Io &io, Options &options)
+{
+    io.value(QStringLiteral("Radio"), options.radio);
+    io.value(QStringLiteral("Page"), options.page);
+    io.value(QStringLiteral("Date"), options.date);
+    io.value(QStringLiteral("Time"), options.time);
+    io.value(QStringLiteral("Descriptions"), options.descriptions);
+    io.value(QStringLiteral("Heading"), options.heading);
+    io.value(QStringLiteral("Subheading"), options.subheading);
+}
+
+template <typename Io, typename Options>
+void exportValues(Io &io, Options &options)
+{
+    io.value(QStringLiteral("Radio"), options.radio);
+    io.value(QStringLiteral("ExportDescriptions"), options.exportDescriptions);
+    io.value(QStringLiteral("UseHead"), options.useHead);
+    io.value(QStringLiteral("Heading"), options.heading);
+    io.value(QStringLiteral("Subheading"), options.subheading);
 }
 
 QString readUserRate(const Reader &reader, const QString &fallback)
@@ -409,24 +439,13 @@ Settings ReadSettings(QSettings &store)
             settings.functions[i] = reader.text(functionName(i), defaults.functions[i]).left(11);
     }
     {
+        // settings holds the defaults still, so each value falls back to its default.
         const Reader reader(store, kPrint);
-        settings.print.radio = reader.integer(QStringLiteral("Radio"), defaults.print.radio);
-        settings.print.page = reader.boolean(QStringLiteral("Page"), defaults.print.page);
-        settings.print.date = reader.boolean(QStringLiteral("Date"), defaults.print.date);
-        settings.print.time = reader.boolean(QStringLiteral("Time"), defaults.print.time);
-        settings.print.descriptions = reader.boolean(QStringLiteral("Descriptions"), defaults.print.descriptions);
-        settings.print.heading = reader.text(QStringLiteral("Heading"), defaults.print.heading);
-        settings.print.subheading = reader.text(QStringLiteral("Subheading"), defaults.print.subheading);
+        printValues(reader, settings.print);
     }
     {
         const Reader reader(store, kExport);
-        const ExportSettings &fallback = defaults.exportOptions;
-        settings.exportOptions.radio = reader.integer(QStringLiteral("Radio"), fallback.radio);
-        settings.exportOptions.exportDescriptions =
-            reader.boolean(QStringLiteral("ExportDescriptions"), fallback.exportDescriptions);
-        settings.exportOptions.useHead = reader.boolean(QStringLiteral("UseHead"), fallback.useHead);
-        settings.exportOptions.heading = reader.text(QStringLiteral("Heading"), fallback.heading);
-        settings.exportOptions.subheading = reader.text(QStringLiteral("Subheading"), fallback.subheading);
+        exportValues(reader, settings.exportOptions);
     }
     return settings;
 }
@@ -495,24 +514,14 @@ void WriteExport(QSettings &store, const ExportSettings &options)
 {
     StoreSink sink(store);
     Writer writer(sink, kExport);
-    writer.integer(QStringLiteral("Radio"), options.radio);
-    writer.boolean(QStringLiteral("ExportDescriptions"), options.exportDescriptions);
-    writer.boolean(QStringLiteral("UseHead"), options.useHead);
-    writer.text(QStringLiteral("Heading"), options.heading);
-    writer.text(QStringLiteral("Subheading"), options.subheading);
+    exportValues(writer, options);
 }
 
 void WritePrint(QSettings &store, const PrintSettings &options)
 {
     StoreSink sink(store);
     Writer writer(sink, kPrint);
-    writer.integer(QStringLiteral("Radio"), options.radio);
-    writer.boolean(QStringLiteral("Page"), options.page);
-    writer.boolean(QStringLiteral("Date"), options.date);
-    writer.boolean(QStringLiteral("Time"), options.time);
-    writer.boolean(QStringLiteral("Descriptions"), options.descriptions);
-    writer.text(QStringLiteral("Heading"), options.heading);
-    writer.text(QStringLiteral("Subheading"), options.subheading);
+    printValues(writer, options);
 }
 
 void WritePrintFont(QSettings &store, const FontSetting &font)

@@ -222,12 +222,9 @@ DocumentReadResult ReadDocument(const QByteArray &bytes)
 
     if (!lines.next(line))
         return Failure(kNotCorvaneFile);
-    bool withDescriptions = true;
-    if (line.startsWith(kDocumentSignature))
-        withDescriptions = true;
-    else if (line.startsWith(kOlderDocumentSignature))
-        withDescriptions = false;
-    else
+    // The older layout has no descriptions.
+    const bool withDescriptions = line.startsWith(kDocumentSignature);
+    if (!withDescriptions && !line.startsWith(kOlderDocumentSignature))
         return Failure(kNotCorvaneFile);
 
     const qsizetype zero = utf8.indexOf('\0');

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
+#include <array>
 #include <string_view>
 
 namespace {
@@ -49,18 +51,31 @@ const LogRow *RowAt(const LogRowAt &rows, std::int64_t row)
 
 void AppendRowLine(QByteArray &out, const LogRow *row, int lastColumn, bool trimCells)
 {
-    for (int column = 0; column <= lastColumn; ++column) {
-        if (row != nullptr) {
+    // The line's length is known before it is written, so the buffer grows once per line and the
+    // cells are copied straight in: a large document is hundreds of thousands of these lines.
+    std::array<std::string_view, kLogColumns> cells{};
+    qsizetype length = lastColumn + 1 + 2; // a space after each cell, then CR LF
+    if (row != nullptr) {
+        for (int column = 0; column <= lastColumn; ++column) {
             std::string_view cell = (*row)[static_cast<std::size_t>(column)];
             if (trimCells) {
                 const auto end = cell.find_last_not_of(' ');
                 cell = end == std::string_view::npos ? std::string_view() : cell.substr(0, end + 1);
             }
-            out.append(cell.data(), static_cast<qsizetype>(cell.size()));
+            cells[static_cast<std::size_t>(column)] = cell;
+            length += static_cast<qsizetype>(cell.size());
         }
-        out.append(' ');
     }
-    out.append("\r\n");
+    const qsizetype at = out.size();
+    out.resize(at + length);
+    char *to = out.data() + at;
+    for (int column = 0; column <= lastColumn; ++column) {
+        const std::string_view cell = cells[static_cast<std::size_t>(column)];
+        to = std::copy(cell.begin(), cell.end(), to);
+        *to++ = ' ';
+    }
+    *to++ = '\r';
+    *to = '\n';
 }
 
 void AppendLine(QByteArray &out, const QByteArray &utf8)

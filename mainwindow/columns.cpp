@@ -28,10 +28,7 @@ void TCalcMainForm::SetGrid(LayoutState &layout)
     const auto logWidth = GridLogWidth(columns, descriptions, layout.widthResetPending, layout.highDpi);
     if (!logWidth)
         return;
-    const WindowWidths widths = GridWindowWidths(*logWidth);
-    Panel3->setWidths(widths);
-    Panel2->setFixedWidth(widths.panel2);
-    setWindowWidth(widths.window);
+    applyWindowWidths(GridWindowWidths(*logWidth));
     layout.widthResetPending = false;
 }
 
@@ -44,12 +41,8 @@ void TCalcMainForm::HeaderControl1SectionTrack(int section, int width, LogHeader
 {
     if (section >= 0 && section < kLogColumns)
         AdjustColums(section, width, kSectionAllowance[static_cast<std::size_t>(section)]);
-    if (const auto logWidth = TrackLogWidth(Panel3->columnWidths(), Descriptions1->isChecked())) {
-        const WindowWidths widths = TrackWindowWidths(*logWidth);
-        Panel3->setWidths(widths);
-        Panel2->setFixedWidth(widths.panel2);
-        setWindowWidth(widths.window);
-    }
+    if (const auto logWidth = TrackLogWidth(Panel3->columnWidths(), Descriptions1->isChecked()))
+        applyWindowWidths(TrackWindowWidths(*logWidth));
     if (state == LogHeader::TrackState::End)
         WritePosGrid();
 }
@@ -85,9 +78,11 @@ void TCalcMainForm::ActivateDragMode()
     Panel3->clearSelections();
 }
 
-void TCalcMainForm::setWindowWidth(int width)
+void TCalcMainForm::applyWindowWidths(const WindowWidths &widths)
 {
-    setFixedWidth(width);
+    Panel3->setWidths(widths);
+    Panel2->setFixedWidth(widths.panel2);
+    setFixedWidth(widths.window);
 }
 
 void TCalcMainForm::fitWindowHeight()

@@ -29,8 +29,3 @@ std::optional<Operator> OperatorKey(char key);
 
 // The recall letters D, I, O, P and T, in either case.
 bool IsRecallKey(char key);
-
-inline bool IsDigitKey(char key)
-{
-    return key >= '0' && key <= '9';
-}

@@ -22,9 +22,9 @@ namespace {
 const QString kTimecodeHint = QStringLiteral("Hit 'I, O, P(D,T)' to use previous calculation.");
 const QString kPercentHint = QStringLiteral("Enter percent value");
 const QString kFrameHint = QStringLiteral("Enter frame value");
-const QString kZeroDigits = QStringLiteral("00000000");
+const std::string kZeroDigits = "00000000";
 
-constexpr int kFramesMode = 5;
+constexpr int kFramesMode = static_cast<int>(TimecodeMode::Frames);
 constexpr int kResultCell = 4;
 
 void FocusAll(QLineEdit *field)
@@ -302,9 +302,8 @@ void EntryPanel::LoadEdit(const std::string &digits, int target)
 
 void EntryPanel::InitLoads()
 {
-    const std::string zero = kZeroDigits.toStdString();
     for (int target : {1, 2, 3})
-        LoadEdit(zero, target);
+        LoadEdit(kZeroDigits, target);
 }
 
 void EntryPanel::setFrameFieldsVisible(bool visible)
@@ -448,7 +447,7 @@ void EntryPanel::IOPDAME(char key, QLineEdit *field)
 void EntryPanel::Private::runKeyProgram(TimecodeEdit *field, char key)
 {
     // Every key starts a new result: the result field reads zero.
-    q.LoadEdit(kZeroDigits.toStdString(), 3);
+    q.LoadEdit(kZeroDigits, 3);
     field->setEntryField(TypeKey(field->entryField(), key));
 }
 
@@ -518,7 +517,7 @@ void EntryPanel::Private::OperandComboKeyPress(char key)
 
 bool EntryPanel::Private::MaskEdit4KeyPress(char key)
 {
-    if (IsDigitKey(key) || key == '.' || key == '\b')
+    if (IsDigit(key) || key == '.' || key == '\b')
         return false;
     if (const auto op = OperatorKey(key)) {
         setOperator(*op);
@@ -537,7 +536,7 @@ bool EntryPanel::Private::MaskEdit4KeyPress(char key)
 bool EntryPanel::Private::FrameInKeyPress(char key)
 {
     q.FrameDur->setText(QStringLiteral("0"));
-    if (IsDigitKey(key) || key == '\b')
+    if (IsDigit(key) || key == '\b')
         return false;
     if (const auto op = OperatorKey(key)) {
         setOperator(*op);
@@ -557,7 +556,7 @@ bool EntryPanel::Private::FrameInKeyPress(char key)
 bool EntryPanel::Private::FrameOutKeyPress(char key)
 {
     q.FrameDur->setText(QStringLiteral("0"));
-    if (IsDigitKey(key) || key == '\b')
+    if (IsDigit(key) || key == '\b')
         return false;
     const auto op = OperatorKey(key);
     if (op || key == ' ') {

@@ -7,10 +7,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "documents/celltext.h"
 #include "mainwindow/logdelegate.h"
 #include "mainwindow/logheader.h"
 #include "mainwindow/logmodel.h"
 #include "mainwindow/logview.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -53,7 +55,7 @@ LogArea::LogArea(QWidget *parent)
     layout->setContentsMargins(0, 2, 0, 2);
     layout->addWidget(PageControl1, 0, Qt::AlignHCenter);
 
-    m_columnWidths = {85, 12, 85, 12, 85, 16, 100};
+    m_columnWidths = kDefaultColumnBaseWidth;
     for (int mode = 0; mode < kModeCount; ++mode) {
         const auto m = static_cast<std::size_t>(mode);
         auto *page = new QWidget;
@@ -169,11 +171,11 @@ void LogArea::setSectionWidth(int section, int width)
 void LogArea::setDescriptionsVisible(bool visible)
 {
     for (LogView *view : views) {
-        view->setColumnHidden(5, !visible);
-        view->setColumnHidden(6, !visible);
         // Hidden columns forget nothing: their widths come back with them.
-        view->setColumnWidth(5, m_columnWidths[5] + kGridLineRoom);
-        view->setColumnWidth(6, m_columnWidths[6] + kGridLineRoom);
+        for (int column : {kAuxiliaryColumn, kDescriptionColumn}) {
+            view->setColumnHidden(column, !visible);
+            view->setColumnWidth(column, columnWidth(column) + kGridLineRoom);
+        }
     }
 }
 

@@ -66,11 +66,8 @@ TCalcMainForm::TCalcMainForm(QWidget *parent)
     // shows their defaults.
     m_preferences = new TPreferences(this);
     m_preferences->setTarget(this);
-    LayoutState &layout = m_preferences->layout();
-    layout.extraEven = m_extraEven;
-    layout.extraOdd = m_extraOdd;
-    layout.highDpi = m_highDpi;
-    applyPreferences(m_preferences->settings(), layout);
+    shareDisplayLayout();
+    applyPreferences(m_preferences->settings(), m_preferences->layout());
 
     // The export window borrows the logs and rates each time it needs them; the export settings
     // live with the other settings.
@@ -107,10 +104,8 @@ void TCalcMainForm::connectCommands()
     connect(CalculateBtn, &CalculateButton::hovered, this, &TCalcMainForm::showCalculationCount);
 
     connect(Panel3, &LogArea::tabChanged, this, &TCalcMainForm::PageControl1Change);
-    connect(Panel3, &LogArea::logHovered, this, [this] {
-        CalculateBtn->ButtonNormal();
-        StatusPanel0->setText(QStringLiteral("Drag timecode from grid or right click to copy"));
-    });
+    connect(Panel3, &LogArea::logHovered, this,
+            [this] { showStatusText(QStringLiteral("Drag timecode from grid or right click to copy")); });
     connect(Panel3, &LogArea::cellEdited, this, [this] { m_state.WorkChanged = true; });
     for (int mode = 0; mode < kModeCount; ++mode) {
         connect(HeaderControl(mode), &LogHeader::sectionTrack, this, &TCalcMainForm::HeaderControl1SectionTrack);
@@ -120,10 +115,13 @@ void TCalcMainForm::connectCommands()
                 Descriptions1->trigger();
         });
     }
-    connect(Panel1, &EntryPanel::statusText, this, [this](const QString &text) {
-        CalculateBtn->ButtonNormal();
-        StatusPanel0->setText(text);
-    });
+    connect(Panel1, &EntryPanel::statusText, this, &TCalcMainForm::showStatusText);
+}
+
+void TCalcMainForm::showStatusText(const QString &text)
+{
+    CalculateBtn->ButtonNormal();
+    StatusPanel0->setText(text);
 }
 
 QToolButton *TCalcMainForm::toolButton(QAction *action) const
@@ -204,12 +202,7 @@ void TCalcMainForm::FormCreate()
         m_extraOdd = 6;
         m_highDpi = true;
     }
-    if (m_preferences) {
-        LayoutState &layout = m_preferences->layout();
-        layout.extraEven = m_extraEven;
-        layout.extraOdd = m_extraOdd;
-        layout.highDpi = m_highDpi;
-    }
+    shareDisplayLayout();
     m_droppedFile.clear();
     m_state.CalcCount = 0;
     ZeroDisable();
@@ -218,6 +211,16 @@ void TCalcMainForm::FormCreate()
     if (m_aboutBox)
         m_aboutBox->setVersionText(m_versionText);
     fitWindowHeight();
+}
+
+void TCalcMainForm::shareDisplayLayout()
+{
+    if (!m_preferences)
+        return;
+    LayoutState &layout = m_preferences->layout();
+    layout.extraEven = m_extraEven;
+    layout.extraOdd = m_extraOdd;
+    layout.highDpi = m_highDpi;
 }
 
 void TCalcMainForm::FormActivate()
@@ -248,17 +251,16 @@ void TCalcMainForm::FormActivate()
     }
     Panel3->finishEditing();
     m_firstActivationPending = false;
+    m_hints->setHintsOn(Balloon1->isChecked());
     if (QWidget *pending = m_focusAfterActivation.data()) {
         // A rejected calculation's field keeps the focus its message box gave back.
         m_focusAfterActivation = nullptr;
         pending->setFocus(Qt::OtherFocusReason);
         if (auto *edit = qobject_cast<QLineEdit *>(pending))
             edit->selectAll();
-        m_hints->setHintsOn(Balloon1->isChecked());
         return;
     }
     Panel1->focusFirst();
-    m_hints->setHintsOn(Balloon1->isChecked());
     if (FrameMode1->isChecked())
         Panel1->focusFrameIn();
 }

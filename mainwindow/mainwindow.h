@@ -27,6 +27,7 @@ class TAboutBox;
 class TExportForm;
 class TPreferences;
 struct Settings;
+struct WindowWidths;
 
 class TCalcMainForm : public QMainWindow, public EntryHost, public PreferencesTarget {
     Q_OBJECT
@@ -185,7 +186,12 @@ private:
     void focusRejectedField(CalcField field);
     void applyColumnLayout(const std::array<int, 7> &columns);
     void fitWindowHeight();
-    void setWindowWidth(int width);
+    // The log area, the bottom panel and the window take the widths of a column layout.
+    void applyWindowWidths(const WindowWidths &widths);
+    // The display's column allowances go to the preferences' layout (once they exist).
+    void shareDisplayLayout();
+    // Status panel 0 shows a help text, the Calculate button its normal image.
+    void showStatusText(const QString &text);
     void setCheckedQuietly(QAction *action, bool checked);
 
     CalcState m_state;
